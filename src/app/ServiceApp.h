@@ -1,0 +1,98 @@
+#pragma once
+
+#include <QFont>
+#include <QString>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+class Clock;
+class CommLibrary;
+class DriverSettingsLibrary;
+class FontCache;
+class MediaTable;
+class Messages;
+class QWidget;
+class Spooler;
+
+enum class LaunchMode : int { Normal = 0, Preview = 1, MessageReview = 2 };
+
+// The printer chosen on the main menu.
+struct SelectedPrinter {
+    std::string printerName;
+    std::string driverName;
+    std::string portName;
+    std::optional<std::vector<uint8_t>> defaults;  // the driver's settings record, when read
+};
+
+// Control dressing tables: a control id with the text id (also its font id) or its rectangle
+// (left, top, right, bottom in page pixels).
+struct ControlText {
+    int controlId;
+    int32_t textId;
+};
+struct ControlRect {
+    int controlId;
+    int left, top, right, bottom;
+};
+
+// The application object: reachable from every page, owns the long-lived objects and the
+// platform services. Tests build one with a recorder for messages, a virtual clock and a
+// substitute spooler.
+class ServiceApp {
+public:
+    struct Platform {
+        Messages& messages;
+        Clock& clock;
+        Spooler& spooler;
+    };
+
+    ServiceApp(std::string programFolder, Platform platform);
+    ~ServiceApp();  // destroys the owned objects in reverse order of creation
+    ServiceApp(const ServiceApp&) = delete;
+    ServiceApp& operator=(const ServiceApp&) = delete;
+
+    LaunchMode launchMode() const { return launchMode_; }
+    bool IsMessageReview() const { return launchMode_ == LaunchMode::MessageReview; }
+    // Reads key "Ope" of "Setting_Launch.ini".
+    void ReadLaunchMode();
+
+    const std::string& ProgramFolder() const { return programFolder_; }
+    std::string SettingsFolder() const;
+
+    // Localization, fonts and manuals.
+    QString LoadText(int32_t id) const;
+    QFont GetTextFont(int32_t id);
+    void SetDefaultFont(const QFont& dialogFont);  // main window's dialog font, entry 999999 applied
+    void ApplyTexts(QWidget* window, std::span<const ControlText> table);
+    void ApplyFonts(QWidget* window, std::span<const ControlText> table);
+    void PlaceControls(QWidget* window, std::span<const ControlRect> table);
+    void OpenManual(int page, int topic);
+    bool IsSupportedModel(const std::string& name) const;
+
+    SelectedPrinter& selectedPrinter() { return selected_; }
+
+    // Creates the owned objects in order. 0 success; -1 an object could not be created (text 902);
+    // -2 the media table is not valid (the fixed missing-file message).
+    int CreateOwnedObjects();
+    MediaTable* mediaTable() { return mediaTable_.get(); }
+    CommLibrary* commLibrary() { return commLibrary_.get(); }
+    DriverSettingsLibrary* driverSettingsLibrary() { return driverSettingsLibrary_.get(); }
+
+    Messages& messages() { return platform_.messages; }
+    Clock& clock() { return platform_.clock; }
+    Spooler& spooler() { return platform_.spooler; }
+
+private:
+    Platform platform_;
+    LaunchMode launchMode_ = LaunchMode::Normal;
+    SelectedPrinter selected_;
+    std::string programFolder_;
+    std::unique_ptr<FontCache> fontCache_;
+    std::unique_ptr<DriverSettingsLibrary> driverSettingsLibrary_;
+    std::unique_ptr<CommLibrary> commLibrary_;
+    std::unique_ptr<MediaTable> mediaTable_;
+};

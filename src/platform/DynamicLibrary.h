@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+
+// An owned dlopen handle; closing happens when the object ends or on Close.
+class DynamicLibrary {
+public:
+    DynamicLibrary() = default;
+    ~DynamicLibrary();
+    DynamicLibrary(const DynamicLibrary&) = delete;
+    DynamicLibrary& operator=(const DynamicLibrary&) = delete;
+
+    // Loads by name (the normal library search) or by path; false when it cannot be loaded.
+    bool Open(const std::string& nameOrPath);
+    void Close();
+    bool IsOpen() const { return handle_ != nullptr; }
+    // The address of an exported symbol, or null.
+    void* Symbol(const char* name) const;
+
+private:
+    void* handle_ = nullptr;
+};
