@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "config/ControlTables.h"
+
 class Clock;
 class CommLibrary;
 class DriverSettingsLibrary;
@@ -26,17 +28,6 @@ struct SelectedPrinter {
     std::string driverName;
     std::string portName;
     std::optional<std::vector<uint8_t>> defaults;  // the driver's settings record, when read
-};
-
-// Control dressing tables: a control id with the text id (also its font id) or its rectangle
-// (left, top, right, bottom in page pixels).
-struct ControlText {
-    int controlId;
-    int32_t textId;
-};
-struct ControlRect {
-    int controlId;
-    int left, top, right, bottom;
 };
 
 // The application object: reachable from every page, owns the long-lived objects and the
