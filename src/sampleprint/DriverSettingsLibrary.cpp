@@ -16,7 +16,9 @@ bool Resolve(const DynamicLibrary& module, const char* name, Function& entry) {
 
 DriverSettingsLibrary::DriverSettingsLibrary(Spooler& spooler) : spooler_(spooler) {}
 
-DriverSettingsLibrary::~DriverSettingsLibrary() { Unload(); }
+DriverSettingsLibrary::~DriverSettingsLibrary() {
+    Unload();
+}
 
 bool DriverSettingsLibrary::Load(const std::string& printerName) {
     Unload();

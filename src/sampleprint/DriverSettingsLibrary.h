@@ -10,7 +10,7 @@ class Spooler;
 // Run-time binding of the driver-settings library (libztset32.so) of the selected printer's driver.
 // Forwarding operations answer -7 without calling when their entry point did not resolve.
 class DriverSettingsLibrary {
-public:
+  public:
     static constexpr int32_t kMissingEntryPoint = -7;
 
     explicit DriverSettingsLibrary(Spooler& spooler);
@@ -36,7 +36,7 @@ public:
     int32_t GetDevMode(int32_t handle, uint8_t* buffer);
     int32_t Close(int32_t handle);
 
-private:
+  private:
     // The eleven entry points in the library's fixed order; null when not resolved.
     struct EntryPoints {
         int32_t (*open)(const char*, const char*, int32_t, const uint8_t*, int32_t*) = nullptr;
