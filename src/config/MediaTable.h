@@ -25,10 +25,13 @@ enum class PrintModeValue { Mw = 0, Hres = 1, Vres = 2 };
 
 // The media table, read once at start-up and read-only afterwards.
 class MediaTable {
-public:
+  public:
     MediaTable() = default;
     // Reads "Media.ini" of the settings folder; an empty folder gives an empty, invalid table.
     explicit MediaTable(const std::string& settingsFolder);
+    // A table of the given records, valid (for code that needs a table without a file).
+    explicit MediaTable(std::vector<MediaRecord> records)
+        : records_(std::move(records)), valid_(true) {}
 
     bool IsValid() const { return valid_; }
     const std::vector<MediaRecord>& Records() const { return records_; }
@@ -45,7 +48,10 @@ public:
     bool Mark(int32_t mediaId) const;
     void SortIds(std::span<uint16_t> ids) const;
 
-private:
+  private:
+    const MediaRecord* Find(int32_t mediaId) const;
+    const MediaRecord* Find(int32_t mediaId, int32_t variant) const;
+
     std::vector<MediaRecord> records_;
     bool valid_ = false;
 };
