@@ -10,7 +10,7 @@ class Spooler;
 // Run-time binding of the printer maker's communication library (librqapi.so). Wrappers answer
 // -100 for an entry point that did not resolve.
 class CommLibrary {
-public:
+  public:
     explicit CommLibrary(Spooler& spooler);
     ~CommLibrary();
     CommLibrary(const CommLibrary&) = delete;
@@ -32,7 +32,10 @@ public:
     int32_t Send(int32_t channel, const uint8_t* data, int32_t length);
     int32_t Receive(int32_t channel, uint8_t* buffer, int32_t* size, int32_t timeoutMs);
 
-private:
+  private:
+    // The RQAPII attribute of the queue's driver in the driver's folder; empty when not configured.
+    std::string LibraryPathFromDriver(const std::string& printerName);
+
     // The twelve entry points in the library's fixed order; null when not resolved.
     struct EntryPoints {
         int32_t (*initialize)() = nullptr;

@@ -1,0 +1,171 @@
+#include "PrinterState.h"
+
+#include <charconv>
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+
+namespace {
+template <typename Number>
+bool ReadNumber(const std::string& text, Number& value) {
+    Number parsed{};
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), parsed);
+    if (error != std::errc() || end != text.data() + text.size()) return false;
+    value = parsed;
+    return true;
+}
+
+bool ReadByte(const std::string& text, std::uint8_t& value) {
+    unsigned parsed = 0;
+    if (!ReadNumber(text, parsed) || parsed > 255) return false;
+    value = static_cast<std::uint8_t>(parsed);
+    return true;
+}
+
+bool ReadByteList(const std::string& text, Bytes& out) {
+    Bytes values;
+    std::stringstream stream(text);
+    std::string item;
+    while (std::getline(stream, item, ',')) {
+        std::uint8_t value = 0;
+        if (!ReadByte(item, value)) return false;
+        values.push_back(value);
+    }
+    out = std::move(values);
+    return true;
+}
+
+void ReadFixedHex(const std::string& text, Bytes& out) {
+    Bytes bytes;
+    if (FromHex(text, bytes) && bytes.size() == out.size()) out = std::move(bytes);
+}
+
+// "slot3.body" -> index 2 and field "body"; false when the key is not of that shape.
+bool SplitIndexed(const std::string& key, const std::string& stem, std::size_t count,
+                  std::size_t& index, std::string& field) {
+    if (key.rfind(stem, 0) != 0) return false;
+    const auto dot = key.find('.', stem.size());
+    if (dot == std::string::npos) return false;
+    std::size_t number = 0;
+    if (!ReadNumber(key.substr(stem.size(), dot - stem.size()), number)) return false;
+    if (number < 1 || number > count) return false;
+    index = number - 1;
+    field = key.substr(dot + 1);
+    return true;
+}
+}  // namespace
+
+std::string PrinterState::Serialize() const {
+    std::ostringstream out;
+    out << "status=" << (errorLatched ? "error" : "ready") << '\n';
+    out << "busyUntil=" << busyUntilMs << '\n';
+    out << "busyReason=" << busyReason << '\n';
+    out << "restartUntil=" << restartUntilMs << '\n';
+    out << "pendingFirmware=" << pendingFirmware << '\n';
+    out << "firmware=" << firmwareVersion << '\n';
+    out << "level=" << unsigned{level} << '\n';
+    out << "inks=";
+    for (std::size_t i = 0; i < inkLevels.size(); ++i) {
+        out << (i ? "," : "") << unsigned{inkLevels[i]};
+    }
+    out << '\n';
+    out << "platenGap=" << unsigned{platenGapSetting} << '\n';
+    out << "selectedSlot=" << unsigned{selectedSlot} << '\n';
+    out << "paperThickness=" << unsigned{paperThickness} << '\n';
+    out << "gapCode=" << unsigned{gapCode} << '\n';
+    out << "alignmentBi=" << ToHex(alignmentBi) << '\n';
+    out << "alignmentUni=" << ToHex(alignmentUni) << '\n';
+    out << "nextJobNumber=" << nextJobNumber << '\n';
+    out << "totalPages=" << totalPages << '\n';
+    out << "cleanings=" << cleanings << '\n';
+    for (std::size_t i = 0; i < kSlotCount; ++i) {
+        out << "slot" << i + 1 << ".registered=" << (slots[i].registered ? 1 : 0) << '\n';
+        out << "slot" << i + 1 << ".body=" << ToHex(slots[i].body) << '\n';
+    }
+    for (std::size_t i = 0; i < jobs.size(); ++i) {
+        out << "job" << i + 1 << ".record=" << ToHex(jobs[i].Encode()) << '\n';
+    }
+    return out.str();
+}
+
+void PrinterState::Parse(const std::string& text) {
+    std::stringstream stream(text);
+    std::string line;
+    std::deque<JobRecord> readJobs;
+    bool jobsSeen = false;
+    while (std::getline(stream, line)) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        const auto equals = line.find('=');
+        if (equals == std::string::npos) continue;
+        const std::string key = line.substr(0, equals);
+        const std::string value = line.substr(equals + 1);
+        std::size_t index = 0;
+        std::string field;
+        if (key == "status") {
+            errorLatched = value == "error";
+        } else if (key == "busyUntil") {
+            ReadNumber(value, busyUntilMs);
+        } else if (key == "busyReason") {
+            busyReason = value;
+        } else if (key == "restartUntil") {
+            ReadNumber(value, restartUntilMs);
+        } else if (key == "pendingFirmware") {
+            pendingFirmware = value;
+        } else if (key == "firmware") {
+            firmwareVersion = value;
+        } else if (key == "level") {
+            ReadByte(value, level);
+        } else if (key == "inks") {
+            ReadByteList(value, inkLevels);
+        } else if (key == "platenGap") {
+            ReadByte(value, platenGapSetting);
+        } else if (key == "selectedSlot") {
+            ReadByte(value, selectedSlot);
+        } else if (key == "paperThickness") {
+            ReadByte(value, paperThickness);
+        } else if (key == "gapCode") {
+            ReadByte(value, gapCode);
+        } else if (key == "alignmentBi") {
+            ReadFixedHex(value, alignmentBi);
+        } else if (key == "alignmentUni") {
+            ReadFixedHex(value, alignmentUni);
+        } else if (key == "nextJobNumber") {
+            ReadNumber(value, nextJobNumber);
+        } else if (key == "totalPages") {
+            ReadNumber(value, totalPages);
+        } else if (key == "cleanings") {
+            ReadNumber(value, cleanings);
+        } else if (SplitIndexed(key, "slot", kSlotCount, index, field)) {
+            if (field == "registered") slots[index].registered = value == "1";
+            if (field == "body") ReadFixedHex(value, slots[index].body);
+        } else if (SplitIndexed(key, "job", kRememberedJobs, index, field) && field == "record") {
+            jobsSeen = true;
+            Bytes bytes;
+            JobRecord record;
+            if (FromHex(value, bytes) && JobRecord::Decode(bytes, record)) {
+                readJobs.push_back(record);
+            }
+        }
+    }
+    if (jobsSeen) jobs = std::move(readJobs);
+}
+
+bool PrinterState::Save(const std::string& path) const {
+    const std::string temporary = path + ".tmp";
+    {
+        std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
+        file << Serialize();
+        file.flush();
+        if (!file) return false;
+    }
+    return std::rename(temporary.c_str(), path.c_str()) == 0;
+}
+
+bool PrinterState::Load(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) return false;
+    std::ostringstream text;
+    text << file.rdbuf();
+    Parse(text.str());
+    return true;
+}
