@@ -16,18 +16,32 @@
 
 namespace {
 
-// One folder per fuzzing process; every settings file name points at the same input.
-const std::string& Folder() {
-    static const std::string folder = [] {
-        std::string pattern = "/tmp/fuzz-config-XXXXXX";
-        if (::mkdtemp(pattern.data()) == nullptr) std::abort();
-        for (const char* name : {"Localize.ini", "L_Const.ini", "L_Refer.ini"}) {
-            if (::symlink("Media.ini", (pattern + "/" + name).c_str()) != 0) std::abort();
+// One folder per fuzzing process, removed when it exits; every settings file name points at the
+// same input.
+class InputFolder {
+  public:
+    InputFolder() {
+        // Memory-backed where there is such a folder: the input is rewritten for every run.
+        path_ = "/dev/shm/fuzz-config-XXXXXX";
+        if (::mkdtemp(path_.data()) == nullptr) {
+            path_ = "/tmp/fuzz-config-XXXXXX";
+            if (::mkdtemp(path_.data()) == nullptr) std::abort();
         }
-        return pattern;
-    }();
-    return folder;
-}
+        for (const char* name : kLinks) {
+            if (::symlink("Media.ini", (path_ + "/" + name).c_str()) != 0) std::abort();
+        }
+    }
+    ~InputFolder() {
+        for (const char* name : kLinks) ::unlink((path_ + "/" + name).c_str());
+        ::unlink((path_ + "/Media.ini").c_str());
+        ::rmdir(path_.c_str());
+    }
+    const std::string& Path() const { return path_; }
+
+  private:
+    static constexpr const char* kLinks[] = {"Localize.ini", "L_Const.ini", "L_Refer.ini"};
+    std::string path_;
+};
 
 // The text before the first '=' or ':' of the first line, so that the fuzzer reaches real keys
 // and alias chains.
@@ -86,7 +100,8 @@ std::optional<std::string> ReferenceLookup(std::string_view text, std::string_vi
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const std::string& folder = Folder();
+    static const InputFolder inputFolder;
+    const std::string& folder = inputFolder.Path();
     const std::string path = folder + "/Media.ini";
     std::FILE* file = std::fopen(path.c_str(), "wb");
     if (file == nullptr) return 0;
