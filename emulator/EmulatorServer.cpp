@@ -4,6 +4,7 @@
 #include <poll.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
+#include <zlib.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -186,6 +187,8 @@ void EmulatorServer::Accept(Listener& listener, bool raw, std::int64_t nowMs) {
         if (raw) {
             if (rawConnections_.size() >= kMaxConnections) continue;
             RawConnection connection;
+            connection.kept = std::move(spareJobBuffer_);
+            connection.kept.clear();
             connection.fd = std::move(fd);
             connection.peer = PeerText(peer, &connection.host);
             connection.lastActivityMs = nowMs;
@@ -202,13 +205,13 @@ void EmulatorServer::Accept(Listener& listener, bool raw, std::int64_t nowMs) {
 }
 
 void EmulatorServer::ReadRaw(RawConnection& connection, std::int64_t nowMs) {
-    // A few chunks per wake-up keep a large job fast without starving the other sockets.
-    for (int chunk = 0; chunk < 8; ++chunk) {
+    // Several chunks per wake-up keep a large job fast without starving the other sockets.
+    for (int chunk = 0; chunk < 32; ++chunk) {
         const ssize_t count = recv(connection.fd.Get(), readBuffer_.data(), readBuffer_.size(), 0);
         if (count > 0) {
             const auto* bytes = readBuffer_.data();
             const std::size_t received = static_cast<std::size_t>(count);
-            connection.crc.Add(bytes, received);
+            connection.crc = crc32(connection.crc, bytes, static_cast<uInt>(received));
             connection.total += received;
             const std::size_t room =
                 kKeptJobLimit - std::min(kKeptJobLimit, connection.kept.size());
@@ -247,7 +250,7 @@ void EmulatorServer::FinishJob(RawConnection& connection, std::int64_t nowMs, co
         notes.push_back("only the first " + std::to_string(data.size()) + " bytes were parsed");
     }
     char crc[9];
-    std::snprintf(crc, sizeof crc, "%08x", connection.crc.Value());
+    std::snprintf(crc, sizeof crc, "%08lx", connection.crc);
     JsonLine line;
     line.Add("event", "job")
         .Add("channel", "raw")
@@ -264,6 +267,8 @@ void EmulatorServer::FinishJob(RawConnection& connection, std::int64_t nowMs, co
         .Add("status", std::int64_t{printer_.StatusCode(nowMs)});
     journal_.Write(nowMs, line);
     connection.fd.Reset();
+    if (connection.kept.capacity() > spareJobBuffer_.capacity())
+        spareJobBuffer_ = std::move(connection.kept);
     SaveIfChanged(nowMs);
 }
 
