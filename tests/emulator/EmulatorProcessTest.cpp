@@ -126,6 +126,51 @@ TEST_F(EmulatorProcessTest, ServesAllThreePortsAndKeepsItsStateAcrossARestart) {
     EXPECT_EQ(history.rfind("@BDC PS\r\nJI:01", 0), 0u) << history;
 }
 
+TEST_F(EmulatorProcessTest, FaultsChangeWhatTheClientsSee) {
+    using namespace wire;
+    EmulatorProcess emulator;
+    std::string error;
+    std::vector<std::string> arguments = Arguments();
+    arguments.insert(arguments.end(), {"--duration", "restart=800"});  // 0.8 s at this speed
+    ASSERT_TRUE(emulator.Start("127.0.0.2", arguments, error)) << error;
+    const std::filesystem::path journal = folder_ / "journal.jsonl";
+    const Bytes version = WrappedRequest(Hex("56 49 02 00 01 00"));
+    const Bytes clean = emulator.Datagram(version);
+    ASSERT_EQ(WrappedReply(clean), "@BDC PS\r\nVI:00I10612;");
+
+    auto apply = [&](const std::string& faults, const std::string& active) {
+        std::ofstream(folder_ / "faults") << faults;
+        return JournalShows(journal, "\"active\":\"" + active + "\"");
+    };
+    ASSERT_TRUE(apply("drop=2\n", "drop=2"));
+    int answered = 0;
+    for (int i = 0; i < 4; ++i) answered += emulator.Datagram(version, 300).empty() ? 0 : 1;
+    EXPECT_EQ(answered, 2);
+
+    ASSERT_TRUE(apply("garbled\ncontrol-closed\n", "garbled,control-closed"));
+    const Bytes garbled = emulator.Datagram(version);
+    EXPECT_EQ(garbled.size(), clean.size());
+    EXPECT_EQ(WrappedReply(garbled), "");
+    EXPECT_TRUE(emulator.Control({Hex("56 49 02 00 01 00")}).empty());
+
+    ASSERT_TRUE(apply("slow=400\n", "slow=400"));
+    EXPECT_TRUE(emulator.Datagram(version, 100).empty()) << "not yet";
+    const std::vector<Bytes> late = emulator.Control({Hex("56 49 02 00 01 00")}, 3000);
+    ASSERT_EQ(late.size(), 1u);
+    EXPECT_EQ(Text(late[0]), "@BDC PS\r\nVI:00I10612;");
+
+    // A firmware job: silent while restarting, then the new version.
+    ASSERT_TRUE(apply("", "none"));
+    ASSERT_TRUE(emulator.Job(Concat(
+        {Bytes(16384, 0x11), Hex("1B 7D 01 05 00 61 02 70 8F 38"), FirmwareFile("I20711", 4096)})));
+    std::string reported;
+    for (int i = 0; i < 50 && reported != "@BDC PS\r\nVI:00I20711;"; ++i) {
+        reported = WrappedReply(emulator.Datagram(version, 100));
+    }
+    EXPECT_EQ(reported, "@BDC PS\r\nVI:00I20711;");
+    EXPECT_TRUE(JournalShows(journal, "\"unanswered\":\"restarting\""));
+}
+
 TEST_F(EmulatorProcessTest, RefusesABadCommandLine) {
     const std::vector<std::vector<std::string>> bad = {{"--model", "ZENTA Corvid 9000"},
                                                        {"--listen", "192.0.2.1"},
