@@ -230,7 +230,8 @@ void EmulatorServer::FinishJob(RawConnection& connection, std::int64_t nowMs, co
     const std::vector<JobPacket> packets = JobStream::Parse(data.data(), data.size());
     JobExecution execution(printer_, nowMs);
     for (const JobPacket& packet : packets) execution.Run(data.data(), packet);
-    execution.Finish(connection.total, &connection.host);
+    // A connection that brought nothing (a reachability probe) is no job worth remembering.
+    execution.Finish(connection.total, connection.total > 0 ? &connection.host : nullptr);
 
     std::string packetList = "[";
     for (std::size_t i = 0; i < packets.size() && i < kJournalPackets; ++i) {
@@ -299,14 +300,15 @@ void EmulatorServer::ReadControl(ControlConnection& connection, std::int64_t now
         line.Add("event", "query")
             .Add("channel", "control")
             .Add("peer", connection.peer)
-            .Add("hex", ToHex(command));
+            .Add("hex", ToHex(command))
+            .Add("command", ToHex(command));
         if (packet.kind == JobPacket::kCommand) {
             std::string note;
             const Bytes reply = responder_.Answer(command.data(), command.size(), nowMs, note);
-            line.Add("command", packet.name).Add("note", note).Add("reply", ToHex(reply));
+            line.Add("note", note).Add("reply", ToHex(reply));
             connection.outbox.push_back({nowMs + printer_.Faults().slowMs, Disturb(reply), 0});
         } else {
-            line.Add("command", packet.name).Add("note", "not a command, skipped");
+            line.Add("note", packet.name + ": not a command, skipped");
         }
         journal_.Write(nowMs, line);
         SaveIfChanged(nowMs);
