@@ -53,7 +53,7 @@ TEST(RawJob, ArrivesByteForByteThroughTheSandboxOnTheRightPrinter) {
         << output;
 
     for (EmulatedPrinter* printer : {&first, &second}) {
-        const auto jobs = printer->WaitForJournal(EmulatedPrinter::Kind("job"), 1);
+        const auto jobs = printer->WaitForJournal(EmulatedPrinter::Event("job"), 1);
         ASSERT_EQ(jobs.size(), 1u) << printer->Queue() << "\n" << sandbox.ErrorLog();
         EXPECT_EQ(jobs[0].Bytes(), job);
     }

@@ -134,7 +134,7 @@ TEST_F(RqLibraryTest, TimeOutsAreHonouredWhenThePrinterIsSilentSlowOrGone) {
     ASSERT_GE(wrapped, 1);
     ASSERT_GE(plain, 1);
 
-    printer.SetFaults({"slow=600"});
+    ASSERT_TRUE(printer.SetFaults({"slow=600"}));
     for (int32_t channel : {wrapped, plain}) {
         SCOPED_TRACE(channel);
         const auto message = channel == wrapped
@@ -155,7 +155,7 @@ TEST_F(RqLibraryTest, TimeOutsAreHonouredWhenThePrinterIsSilentSlowOrGone) {
         EXPECT_NE(Text(reply.data(), late).find("VI:00"), std::string::npos);
     }
 
-    printer.SetFaults({"unreachable"});
+    ASSERT_TRUE(printer.SetFaults({"unreachable"}));
     for (int32_t channel : {wrapped, plain}) {
         std::array<uint8_t, 256> status{};
         int32_t size = status.size();

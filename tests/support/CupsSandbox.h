@@ -10,8 +10,8 @@
 //                                              // its queue installed (printer.Queue()), its ports
 //                                              // in the library's configuration
 //   ... program code, librqapi.so, lp or the CUPS API talk to printer.Queue() ...
-//   auto jobs = printer.WaitForJournal(EmulatedPrinter::Jobs(), 1, 5000);
-//   EXPECT_EQ(jobs.at(0).Bytes("bytes"), expected);
+//   auto jobs = printer.WaitForJournal(EmulatedPrinter::Event("job"), 1, 5000);
+//   EXPECT_EQ(jobs.at(0).Bytes(), expected);  // the job's bytes in the journal's "hex"
 //
 // Start() returns an AssertionResult that carries cupsd's error log (or the emulator's output)
 // when something cannot start, so ASSERT_TRUE fails the test with the reason; nothing is skipped.

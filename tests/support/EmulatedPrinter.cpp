@@ -136,13 +136,21 @@ std::string EmulatedPrinter::Output() const {
     return ReadFile(folder_ + "/emulator.out") + ReadFile(folder_ + "/emulator.err");
 }
 
-void EmulatedPrinter::SetFaults(const std::vector<std::string>& faults) {
+::testing::AssertionResult EmulatedPrinter::SetFaults(const std::vector<std::string>& faults) {
+    const size_t confirmed = WaitForJournal(Event("faults"), 0, 0).size();
     {
         std::ofstream file(folder_ + "/faults", std::ios::trunc);
         for (const auto& fault : faults) file << fault << "\n";
     }
-    // The emulator looks at the file every 200 ms.
-    std::this_thread::sleep_for(std::chrono::milliseconds(450));
+    // The emulator looks at the file every 200 ms and journals each change.
+    const auto changes = WaitForJournal(Event("faults"), confirmed + 1, 3000);
+    if (changes.size() <= confirmed) {
+        return ::testing::AssertionFailure() << "the emulator did not take the faults:\n"
+                                             << Output();
+    }
+    const std::string error = changes.back().Text("error");
+    if (!error.empty()) return ::testing::AssertionFailure() << "fault refused: " << error;
+    return ::testing::AssertionSuccess();
 }
 
 std::vector<JournalEntry> EmulatedPrinter::Journal() const {
@@ -170,6 +178,6 @@ std::vector<JournalEntry> EmulatedPrinter::WaitForJournal(const Match& match, si
     }
 }
 
-EmulatedPrinter::Match EmulatedPrinter::Kind(const std::string& kind) {
-    return [kind](const JournalEntry& entry) { return entry.Text("kind") == kind; };
+EmulatedPrinter::Match EmulatedPrinter::Event(const std::string& event) {
+    return [event](const JournalEntry& entry) { return entry.Text("event") == event; };
 }

@@ -21,8 +21,9 @@ struct JournalEntry {
     QJsonObject fields;
 
     std::string Text(const char* key) const;
-    // A field holding bytes in hexadecimal, decoded; empty when missing or not hexadecimal.
-    std::vector<uint8_t> Bytes(const char* key = "bytes") const;
+    // A field holding bytes in hexadecimal ("hex": a job's first bytes, a query's command bytes;
+    // "reply", "command"), decoded; empty when missing or not hexadecimal.
+    std::vector<uint8_t> Bytes(const char* key = "hex") const;
 };
 
 struct EmulatorOptions {
@@ -61,16 +62,16 @@ class EmulatedPrinter {
     std::string Output() const;
 
     // Replaces the faults of the running emulator (NAME[=VALUE] each; empty clears them) and
-    // waits until it has read them.
-    void SetFaults(const std::vector<std::string>& faults);
+    // waits until its journal confirms them.
+    ::testing::AssertionResult SetFaults(const std::vector<std::string>& faults);
 
     std::vector<JournalEntry> Journal() const;
     // The matching entries once there are at least count of them, or those there are when
     // timeoutMs has passed.
     std::vector<JournalEntry> WaitForJournal(const Match& match, size_t count,
                                              int timeoutMs = 10000) const;
-    // Journal entries of the given kind (the "kind" field), e.g. Kind("job").
-    static Match Kind(const std::string& kind);
+    // Journal entries of one event ("job", "query", "faults", "start", ...), e.g. Event("job").
+    static Match Event(const std::string& event);
 
   private:
     CupsSandbox& sandbox_;
