@@ -153,16 +153,8 @@ int32_t DriverSettings::SetItem20() {
 
 int32_t DriverSettings::CurrentMediaValue8(const MediaTable& mediaTable) {
     if (!IsOpen()) return -1;
-    const auto& records = mediaTable.Records();
-    if (records.empty()) return 0;
-    const int32_t variant = GetPaperSourceKind() != 1 ? 1 : 0;
-    const MediaRecord* anyVariant = nullptr;
-    for (const MediaRecord& record : records) {
-        if (record.mediaId != currentMediaValue_) continue;
-        if (record.variant == variant) return record.value8;
-        if (anyVariant == nullptr) anyVariant = &record;
-    }
-    return anyVariant != nullptr ? anyVariant->value8 : -1;
+    if (mediaTable.Records().empty()) return 0;
+    return mediaTable.Value8(currentMediaValue_, GetPaperSourceKind() != 1 ? 1 : 0);
 }
 
 int32_t DriverSettings::GetDevMode(std::vector<uint8_t>& record) {
