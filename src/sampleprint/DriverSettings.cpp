@@ -1,5 +1,7 @@
 #include "sampleprint/DriverSettings.h"
 
+#include <algorithm>
+
 #include "config/MediaTable.h"
 #include "sampleprint/DriverSettingsLibrary.h"
 
@@ -21,8 +23,11 @@ DriverSettings::DriverSettings(DriverSettingsLibrary* library, const std::string
     if (library_ == nullptr) return;
     int32_t handle = 0;
     const bool withRecord = !record.empty();
+    if (record.size() > kSettingsRecordMaxSize) return;
+    std::vector<uint8_t> recordBuffer(withRecord ? kSettingsRecordMaxSize : 0, 0);
+    std::copy(record.begin(), record.end(), recordBuffer.begin());
     if (library_->Open(printerName, portName, withRecord ? kOpenWithRecord : 0,
-                       withRecord ? record.data() : nullptr, &handle) != 0)
+                       withRecord ? recordBuffer.data() : nullptr, &handle) != 0)
         return;
     handle_ = handle;
     if (handle_ == 0) return;
