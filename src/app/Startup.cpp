@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QFileInfo>
-#include <QIcon>
 #include <QWidget>
 #include <array>
 
@@ -131,7 +130,7 @@ int RunStartupSequence(const StartupEnvironment& environment) {
 
 int RunServato(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icon/128")));
+    QApplication::setWindowIcon(ServiceApp::WindowIcon());
 
     SystemClock clock;
     QtMessages messages;
