@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDeadlineTimer>
+#include <QTimer>
 
 #include "RecordingMessages.h"
 #include "TestInstallation.h"
 #include "VirtualClock.h"
+#include "app/MainWindow.h"
 #include "app/Startup.h"
 #include "platform/SingleInstance.h"
 
@@ -59,10 +61,34 @@ TEST_F(StartupTest, MissingFileRefusesToStartWithTheFixedMessage) {
     EXPECT_TRUE(other.TryAcquire());
 }
 
-TEST_F(StartupTest, MessageReviewSkipsTheFileCheck) {
+TEST_F(StartupTest, MessageReviewSkipsTheFileCheckAndRunsTheMainWindow) {
     installation_.RemoveSettingsFile("Manual.ini");
     installation_.WriteSettingsFile("Setting_Launch.ini", "Ope=U\n");
+    // The last review message is the quit question; close the window once it has been shown.
+    bool closing = false;
+    messages_.OnShow([&closing](const RecordedMessage& message) {
+        if (message.buttons != MessageButtons::OkCancel || closing) return;
+        closing = true;
+        QTimer::singleShot(0, [] {
+            for (QWidget* window : QApplication::topLevelWidgets()) {
+                if (qobject_cast<MainWindow*>(window) != nullptr) window->close();
+            }
+        });
+    });
     EXPECT_EQ(Run(), 0);
+    const std::vector<QString> texts = messages_.texts();
+    ASSERT_GE(texts.size(), 7u);
+    EXPECT_EQ(texts[0], kMissingFile);
+    EXPECT_EQ(texts[1], "No printer");
+    EXPECT_EQ(texts[6], "Quit?");
+}
+
+TEST_F(StartupTest, NoServedPrinterEndsTheProgram) {
+    EXPECT_EQ(Run(), 0);
+    ASSERT_EQ(messages_.messages().size(), 1u);
+    EXPECT_EQ(messages_.messages()[0].text, "No printer");
+    SingleInstance next(lockFolder_.path());
+    EXPECT_TRUE(next.TryAcquire());
 }
 
 TEST_F(StartupTest, IncompleteMediaTableRefusesToStart) {

@@ -19,16 +19,29 @@ void Smooth(QPainter& painter) {
     painter.setRenderHint(QPainter::TextAntialiasing);
 }
 
-// Fully transparent pixels take the key colour; edge pixels keep their partial alpha so the
-// shapes stay smooth once the key is cut out.
-QImage Keyed(QImage image) {
+// An opaque picture with a key colour, as loaders that key out magenta expect: nearly transparent
+// pixels take the key, edge pixels are blended over the ground the picture is shown on, so the
+// shapes stay smooth without a magenta fringe.
+QImage Keyed(const QImage& image, const QColor& ground) {
+    QImage keyed(image.size(), QImage::Format_RGB32);
     for (int y = 0; y < image.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        const auto* source = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        auto* target = reinterpret_cast<QRgb*>(keyed.scanLine(y));
         for (int x = 0; x < image.width(); ++x) {
-            if (qAlpha(line[x]) == 0) line[x] = Palette::kKey.rgb();
+            const QRgb pixel = source[x];
+            const int alpha = qAlpha(pixel);
+            if (alpha < 40) {
+                target[x] = Palette::kKey.rgb();
+                continue;
+            }
+            auto blend = [alpha](int over, int under) {
+                return (over * alpha + under * (255 - alpha)) / 255;
+            };
+            target[x] = qRgb(blend(qRed(pixel), ground.red()), blend(qGreen(pixel), ground.green()),
+                             blend(qBlue(pixel), ground.blue()));
         }
     }
-    return image;
+    return keyed;
 }
 
 // A cluster of ink drops, the program's emblem; origin is the centre of the first drop. On a dark
@@ -87,7 +100,7 @@ QImage PageIconStrip() {
         painter.restore();
     }
     painter.end();
-    return Keyed(image);
+    return Keyed(image, Palette::kPaper);
 }
 
 QImage Banner(bool mainMenu) {
@@ -232,7 +245,7 @@ QImage PrinterPicture() {
     painter.fillRect(QRectF(17, 20, 5, 2), Palette::kMagenta);
     painter.fillRect(QRectF(22, 20, 5, 2), Palette::kYellow);
     painter.end();
-    return Keyed(image);
+    return Keyed(image, Palette::kWindow);
 }
 
 QImage ProgressFrames() {
@@ -262,7 +275,7 @@ QImage ProgressFrames() {
         painter.restore();
     }
     painter.end();
-    return Keyed(image);
+    return Keyed(image, Palette::kWindow);
 }
 
 QImage InkSlotStrip() {

@@ -19,5 +19,6 @@ inline const QColor kLightCyan(0x7C, 0xD0, 0xF2);
 inline const QColor kLightMagenta(0xF2, 0x8F, 0xC3);
 inline const QColor kMatteBlack(0x4B, 0x4F, 0x57);
 inline const QColor kGray(0x9A, 0xA3, 0xAD);
-inline const QColor kKey(255, 0, 255);  // transparent in pictures that use a key colour
+inline const QColor kWindow(0xEF, 0xEF, 0xEF);  // the usual ground of dialogs and pages
+inline const QColor kKey(255, 0, 255);          // transparent in pictures that use a key colour
 }  // namespace Palette
