@@ -64,18 +64,33 @@ TEST_F(StartupTest, MissingFileRefusesToStartWithTheFixedMessage) {
 TEST_F(StartupTest, MessageReviewSkipsTheFileCheckAndRunsTheMainWindow) {
     installation_.RemoveSettingsFile("Manual.ini");
     installation_.WriteSettingsFile("Setting_Launch.ini", "Ope=U\n");
-    // The last review message is the quit question; close the window once it has been shown.
+    // The last review message is the quit question. Once it has been shown, a second copy
+    // starts while the window is minimised, then the window is closed.
     bool closing = false;
-    messages_.OnShow([&closing](const RecordedMessage& message) {
+    bool restored = false;
+    messages_.OnShow([&](const RecordedMessage& message) {
         if (message.buttons != MessageButtons::OkCancel || closing) return;
         closing = true;
-        QTimer::singleShot(0, [] {
-            for (QWidget* window : QApplication::topLevelWidgets()) {
-                if (qobject_cast<MainWindow*>(window) != nullptr) window->close();
+        QTimer::singleShot(0, [&] {
+            MainWindow* window = nullptr;
+            for (QWidget* topLevel : QApplication::topLevelWidgets()) {
+                if (auto* candidate = qobject_cast<MainWindow*>(topLevel)) window = candidate;
             }
+            ASSERT_NE(window, nullptr);
+            window->showMinimized();
+            SingleInstance secondCopy(lockFolder_.path());
+            EXPECT_FALSE(secondCopy.TryAcquire());
+            EXPECT_TRUE(secondCopy.AskRunningCopyToRaise());
+            const QDeadlineTimer deadline(5000);
+            while (window->isMinimized() && !deadline.hasExpired()) {
+                QCoreApplication::processEvents();
+            }
+            restored = !window->isMinimized() && window->isVisible();
+            window->close();
         });
     });
     EXPECT_EQ(Run(), 0);
+    EXPECT_TRUE(restored);
     const std::vector<QString> texts = messages_.texts();
     ASSERT_GE(texts.size(), 7u);
     EXPECT_EQ(texts[0], kMissingFile);
