@@ -85,6 +85,15 @@ bool FaultSet::ApplyLines(const std::string& text, std::string& errorText) {
     return allGood;
 }
 
+Bytes FaultSet::Garble(Bytes reply) const {
+    if (!garbled) return reply;
+    for (std::size_t i = 0; i < reply.size(); ++i) {
+        const auto mask = static_cast<std::uint8_t>(0xA5 + 7 * i);
+        reply[i] ^= mask != 0 ? mask : 0x5A;
+    }
+    return reply;
+}
+
 std::string FaultSet::Describe() const {
     std::string text;
     auto add = [&](const std::string& item) { text += (text.empty() ? "" : ",") + item; };
