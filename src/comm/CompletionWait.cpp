@@ -17,17 +17,16 @@ constexpr int64_t kFirstPollAfterMs = 30000;
 constexpr int64_t kPollIntervalMs = 1000;
 constexpr int32_t kRecheckPauseMs = 100;
 constexpr int32_t kReadyPollsNeeded = 3;
-constexpr int32_t kPumpSliceMs = 50;
 
 // One poll's findings.
-struct Poll {
+struct PollFindings {
     int32_t lastRead = 0;
     bool ready = false;
 };
 
 // Reads the status; when it says ready, reads it twice more 100 ms apart, all three must agree.
-Poll PollStatus(PrinterLink& link, Clock& clock, int32_t channel, StatusReply& status) {
-    Poll poll;
+PollFindings PollStatus(PrinterLink& link, Clock& clock, int32_t channel, StatusReply& status) {
+    PollFindings poll;
     poll.lastRead = link.ReadStatus(channel, status);
     if (poll.lastRead < 1 || !status.IsReady()) return poll;
     for (int recheck = 0; recheck < 2; ++recheck) {
@@ -62,7 +61,7 @@ int32_t WatchUntilFinished(ServiceApp& app, const std::string& printerName,
         const bool pollDue =
             now - start > kFirstPollAfterMs && (!lastPoll || now - *lastPoll > kPollIntervalMs);
         if (pollDue) {
-            const Poll poll = PollStatus(link, clock, channel, status);
+            const PollFindings poll = PollStatus(link, clock, channel, status);
             readyCount = poll.ready ? readyCount + 1 : 0;
             if (readyCount == kReadyPollsNeeded) {
                 result = progress.Poll();
@@ -74,8 +73,7 @@ int32_t WatchUntilFinished(ServiceApp& app, const std::string& printerName,
             }
             lastPoll = clock.NowMs();
         }
-        clock.PumpEventsMs(kPumpSliceMs);
-        result = progress.Poll();
+        result = progress.Poll();  // pumps the window's events for a moment
     }
     if (channel >= 1) link.CloseChannel(channel);
     return result;

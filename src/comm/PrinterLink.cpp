@@ -187,9 +187,11 @@ void PrinterLink::WaitBetweenAttempts(ProgressDialog* progress, QWidget* ownerWi
         return;
     }
     for (int64_t elapsed = 0; elapsed < kReadyWaitMs; elapsed = clock_.NowMs() - start) {
-        if (progress != nullptr) progress->Poll();
-        clock_.PumpEventsMs(
-            static_cast<int>(std::min<int64_t>(kPumpSliceMs, kReadyWaitMs - elapsed)));
+        if (progress != nullptr)
+            progress->Poll();  // pumps the window's events for a moment
+        else
+            clock_.PumpEventsMs(
+                static_cast<int>(std::min<int64_t>(kPumpSliceMs, kReadyWaitMs - elapsed)));
     }
 }
 

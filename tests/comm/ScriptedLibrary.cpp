@@ -1,0 +1,77 @@
+#include "ScriptedLibrary.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+ScriptedLibrary::ScriptedLibrary(const std::string& path) {
+    EXPECT_TRUE(module_.Open(path)) << path;
+}
+
+std::string ScriptedLibrary::Folder() {
+    return TEST_LIBRARY_DIR;
+}
+
+template <typename Function>
+Function ScriptedLibrary::Resolve(const char* name) const {
+    auto function = reinterpret_cast<Function>(module_.Symbol(name));
+    EXPECT_NE(function, nullptr) << name;
+    return function;
+}
+
+void ScriptedLibrary::Reset() {
+    Resolve<void (*)()>("ScriptReset")();
+}
+
+void ScriptedLibrary::SetResult(const char* entry, int32_t result) {
+    Resolve<void (*)(const char*, int32_t)>("ScriptSetResult")(entry, result);
+}
+
+void ScriptedLibrary::SetChannels(const std::vector<std::pair<uint32_t, uint8_t>>& records) {
+    std::vector<uint8_t> bytes;
+    for (const auto& [type, capabilities] : records) {
+        for (int shift = 0; shift < 32; shift += 8)
+            bytes.push_back(static_cast<uint8_t>(type >> shift));
+        bytes.insert(bytes.end(), {capabilities, 0xEE, 0xEE, 0xEE});
+    }
+    SetChannelBytes(bytes, static_cast<int32_t>(records.size()));
+}
+
+void ScriptedLibrary::SetChannelBytes(const std::vector<uint8_t>& bytes, int32_t listResult) {
+    Resolve<void (*)(const uint8_t*, int32_t, int32_t)>("ScriptSetChannels")(
+        bytes.data(), static_cast<int32_t>(bytes.size()), listResult);
+}
+
+void ScriptedLibrary::SetDeviceId(const std::string& deviceId) {
+    Resolve<void (*)(const char*)>("ScriptSetDeviceId")(deviceId.c_str());
+}
+
+void ScriptedLibrary::QueueStatus(int32_t result, const std::vector<uint8_t>& bytes) {
+    Resolve<void (*)(int32_t, const uint8_t*, int32_t)>("ScriptQueueStatus")(
+        result, bytes.data(), static_cast<int32_t>(bytes.size()));
+}
+
+void ScriptedLibrary::QueueReceive(int32_t result, const std::vector<uint8_t>& bytes) {
+    Resolve<void (*)(int32_t, const uint8_t*, int32_t)>("ScriptQueueReceive")(
+        result, bytes.data(), static_cast<int32_t>(bytes.size()));
+}
+
+std::string ScriptedLibrary::Calls() const {
+    return Resolve<const char* (*)()>("ScriptCalls")();
+}
+
+std::vector<uint8_t> ScriptedLibrary::Sent(int32_t index) const {
+    std::vector<uint8_t> bytes(1024);
+    const int32_t count =
+        Resolve<int32_t (*)(int32_t, uint8_t*, int32_t)>("ScriptSent")(index, bytes.data(), 1024);
+    bytes.resize(count > 0 ? static_cast<size_t>(std::min(count, 1024)) : 0);
+    return bytes;
+}
+
+int32_t ScriptedLibrary::CountCalls(const std::string& entry) const {
+    std::istringstream lines(Calls());
+    int32_t count = 0;
+    for (std::string line; std::getline(lines, line);)
+        if (line == entry || line.rfind(entry + " ", 0) == 0) ++count;
+    return count;
+}

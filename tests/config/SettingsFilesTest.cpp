@@ -1,0 +1,78 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "TempFolder.h"
+#include "config/ManualPath.h"
+#include "config/SettingsFolder.h"
+#include "config/SupportedModels.h"
+
+TEST(SettingsFolder, SettingsBesideTheProgram) {
+    EXPECT_EQ(SettingsFolderOf("/opt/servato2"), "/opt/servato2/Settings");
+    EXPECT_EQ(SettingsFolderOf(""), "");
+}
+
+TEST(SupportedModels, ExactNamesOfTheCountedModels) {
+    struct Row {
+        const char* what;
+        std::string content;
+        std::string name;
+        bool supported;
+    };
+    const std::string two =
+        "PRINTER_NUM=2\nPRINTER1=ZENTA Corvid 4000\nPRINTER2=ZENTA Corvid 2000\n";
+    const Row rows[] = {
+        {"first model", two, "ZENTA Corvid 4000", true},
+        {"second model", two, "ZENTA Corvid 2000", true},
+        {"letter case differs", two, "ZENTA CORVID 4000", false},
+        {"trailing space differs", two, "ZENTA Corvid 4000 ", false},
+        {"prefix only", two, "ZENTA Corvid", false},
+        {"beyond the count", "PRINTER_NUM=1\nPRINTER1=A\nPRINTER2=B\n", "B", false},
+        {"count not a number", "PRINTER_NUM=two\nPRINTER1=A\n", "A", false},
+        {"count with trailing text", "PRINTER_NUM=2 models\nPRINTER1=A\nPRINTER2=B\n", "B", true},
+        {"negative count", "PRINTER_NUM=-1\nPRINTER1=A\n", "A", false},
+        {"gap in the list", "PRINTER_NUM=3\nPRINTER1=A\nPRINTER3=C\n", "C", true},
+        {"a missing name is no empty model", "PRINTER_NUM=2\nPRINTER1=A\n", "", false},
+        {"model 10 is read with its own key", "PRINTER_NUM=10\nPRINTER10=J\nPRINTER1=A\n", "J",
+         true},
+        {"multi-byte name", "PRINTER_NUM=1\nPRINTER1=Drucker Größe\n", "Drucker Größe", true},
+        {"huge count ends", "PRINTER_NUM=2147483647\nPRINTER1=A\n", "Z", false},
+        {"empty file", "", "A", false},
+    };
+    for (const Row& row : rows) {
+        TempFolder folder;
+        folder.Write("Printer.ini", row.content);
+        EXPECT_EQ(IsSupportedModel(folder.Path(), row.name), row.supported) << row.what;
+    }
+    TempFolder empty;
+    EXPECT_FALSE(IsSupportedModel(empty.Path(), "A")) << "no Printer.ini";
+    EXPECT_FALSE(IsSupportedModel("", "A")) << "no settings folder";
+}
+
+TEST(ManualPath, PathUnderTheProgramFolder) {
+    TempFolder program;
+    std::filesystem::create_directory(program.Path() + "/Settings");
+    program.Write("Settings/Manual.ini",
+                  "MANUAL_0000=Manual/main.html\n"
+                  "MANUAL_0501=Manual/media.html\n"
+                  "MANUAL_1012=Manual/ten.html\n"
+                  "MANUAL_0300=\n");
+    struct Row {
+        int page;
+        int topic;
+        std::string path;
+    };
+    const Row rows[] = {
+        {0, 0, program.Path() + "/Manual/main.html"},
+        {5, 1, program.Path() + "/Manual/media.html"},
+        {10, 12, program.Path() + "/Manual/ten.html"},
+        {3, 0, ""},
+        {9, 0, ""},
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(ManualPath(program.Path(), row.page, row.topic), row.path)
+            << row.page << "," << row.topic;
+    }
+    EXPECT_EQ(ManualPath("", 0, 0), "");
+}

@@ -1,0 +1,205 @@
+#include "CupsSandbox.h"
+
+#include <arpa/inet.h>
+#include <cups/cups.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <regex>
+#include <sstream>
+#include <thread>
+
+namespace {
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::stringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+// A TCP port on 127.0.0.1 that nothing listens on right now.
+uint16_t FreeLoopbackPort() {
+    const int fd = socket(AF_INET, SOCK_STREAM, 0);
+    if (fd < 0) return 0;
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof(address);
+    uint16_t port = 0;
+    if (bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof(address)) == 0 &&
+        getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length) == 0) {
+        port = ntohs(address.sin_port);
+    }
+    close(fd);
+    return port;
+}
+
+std::optional<std::string> Environment(const char* name) {
+    const char* value = std::getenv(name);
+    return value ? std::optional<std::string>(value) : std::nullopt;
+}
+
+void Restore(const char* name, const std::optional<std::string>& value) {
+    if (value) {
+        setenv(name, value->c_str(), 1);
+    } else {
+        unsetenv(name);
+    }
+}
+
+std::string Tail(const std::string& text, size_t lines) {
+    size_t position = text.size();
+    while (lines-- > 0 && position > 0) {
+        position = text.rfind('\n', position - 1);
+        if (position == std::string::npos) return text;
+    }
+    return text.substr(position);
+}
+
+}  // namespace
+
+CupsSandbox::~CupsSandbox() {
+    Stop();
+    if (folder_.empty()) return;
+    if (::testing::Test::HasFailure()) {
+        std::fprintf(stderr, "CUPS sandbox kept for inspection: %s\n", folder_.c_str());
+    } else {
+        std::error_code ignored;
+        std::filesystem::remove_all(folder_, ignored);
+    }
+}
+
+::testing::AssertionResult CupsSandbox::Start() {
+    if (!folder_.empty()) return ::testing::AssertionFailure() << "the sandbox runs already";
+    char pattern[] = "/tmp/servato-cups.XXXXXX";
+    if (mkdtemp(pattern) == nullptr) {
+        return ::testing::AssertionFailure() << "cannot create a sandbox folder under /tmp";
+    }
+    folder_ = pattern;
+    // cupsd runs backends as lp, which must reach the spool below this folder.
+    std::filesystem::permissions(folder_, std::filesystem::perms(0755));
+
+    ::testing::AssertionResult launched = ::testing::AssertionFailure();
+    for (int attempt = 0; attempt < 3 && !launched; ++attempt) launched = Launch();
+    if (!launched) return launched;
+
+    savedCupsServer_ = Environment("CUPS_SERVER");
+    savedRqapiConfig_ = Environment("RQAPI_CONFIG");
+    setenv("CUPS_SERVER", server_.c_str(), 1);
+    setenv("RQAPI_CONFIG", RqapiConfigPath().c_str(), 1);
+    environmentSet_ = true;
+    std::ofstream(RqapiConfigPath()) << "# ports of the emulated printers of this sandbox\n";
+    cupsSetServer(nullptr);  // libcups reads CUPS_SERVER afresh
+    return ::testing::AssertionSuccess();
+}
+
+::testing::AssertionResult CupsSandbox::Launch() {
+    port_ = FreeLoopbackPort();
+    server_ = "127.0.0.1:" + std::to_string(port_);
+    const std::string script = std::string(SERVATO_SOURCE_DIR) + "/scripts/cups-sandbox";
+    std::string output;
+    if (ChildProcess::Run({script, "prepare", folder_, std::to_string(port_)}, output) != 0) {
+        return ::testing::AssertionFailure() << "cups-sandbox prepare failed:\n" << output;
+    }
+    const std::string log = folder_ + "/log/cupsd.out";
+    if (!cupsd_.Start({script, "run", folder_}, log, log)) {
+        return ::testing::AssertionFailure() << "cannot start " << script;
+    }
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(15);
+    while (std::chrono::steady_clock::now() < end) {
+        if (!cupsd_.IsRunning()) {
+            return ::testing::AssertionFailure() << "cupsd exited at start:\n"
+                                                 << ReadFile(log) << Tail(ErrorLog(), 30);
+        }
+        if (Answers()) return ::testing::AssertionSuccess();
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    cupsd_.Stop();
+    return ::testing::AssertionFailure()
+           << "cupsd did not answer on " << server_ << " within 15 s:\n"
+           << Tail(ErrorLog(), 30);
+}
+
+bool CupsSandbox::Answers() const {
+    const auto closer = [](http_t* http) { httpClose(http); };
+    std::unique_ptr<http_t, decltype(closer)> http(
+        httpConnect2("127.0.0.1", port_, nullptr, AF_INET, HTTP_ENCRYPTION_NEVER, 1, 200, nullptr),
+        closer);
+    if (!http) return false;
+    // Any IPP answer will do: with no queue yet it is "not found".
+    ipp_t* response = cupsDoRequest(http.get(), ippNewRequest(IPP_OP_CUPS_GET_PRINTERS), "/");
+    ippDelete(response);
+    return response != nullptr;
+}
+
+void CupsSandbox::Stop() {
+    cupsd_.Stop();
+    if (environmentSet_) {
+        Restore("CUPS_SERVER", savedCupsServer_);
+        Restore("RQAPI_CONFIG", savedRqapiConfig_);
+        cupsSetServer(nullptr);
+        environmentSet_ = false;
+    }
+}
+
+std::string CupsSandbox::ErrorLog() const {
+    return ReadFile(folder_ + "/log/error_log");
+}
+
+std::string CupsSandbox::PpdPath(const std::string& model) {
+    return std::string(SERVATO_SOURCE_DIR) + "/driver/ppd/" +
+           std::regex_replace(model, std::regex(" "), "_") + ".ppd";
+}
+
+::testing::AssertionResult CupsSandbox::AddQueue(const std::string& queue,
+                                                 const std::string& deviceUri,
+                                                 const std::string& model) {
+    const std::string source = ReadFile(PpdPath(model));
+    if (source.empty()) return ::testing::AssertionFailure() << "no PPD for model " << model;
+    const std::string ppd = folder_ + "/" + queue + ".ppd";
+    std::ofstream(ppd, std::ios::binary)
+        << std::regex_replace(source, std::regex("@DRIVER_FOLDER@"), SERVATO_BIN_DIR);
+    std::string output;
+    if (ChildProcess::Run({"lpadmin", "-h", server_, "-p", queue, "-E", "-v", deviceUri, "-P", ppd},
+                          output) != 0) {
+        return ::testing::AssertionFailure() << "lpadmin refused queue " << queue << ":\n"
+                                             << output << Tail(ErrorLog(), 20);
+    }
+    return ::testing::AssertionSuccess();
+}
+
+::testing::AssertionResult CupsSandbox::RemoveQueue(const std::string& queue) {
+    std::string output;
+    if (ChildProcess::Run({"lpadmin", "-h", server_, "-x", queue}, output) != 0) {
+        return ::testing::AssertionFailure() << "lpadmin -x " << queue << ":\n" << output;
+    }
+    return ::testing::AssertionSuccess();
+}
+
+::testing::AssertionResult CupsSandbox::WaitUntilIdle(const std::string& queue, int timeoutMs) {
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    for (;;) {
+        cups_job_t* jobs = nullptr;
+        const int count =
+            cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, queue.c_str(), 0, CUPS_WHICHJOBS_ACTIVE);
+        cupsFreeJobs(count, jobs);
+        if (count == 0) return ::testing::AssertionSuccess();
+        if (std::chrono::steady_clock::now() >= end) {
+            return ::testing::AssertionFailure()
+                   << count << " job(s) still active on " << queue << ":\n"
+                   << Tail(ErrorLog(), 20);
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+}
+
+std::string CupsSandbox::NextAddress() {
+    return "127.0.0." + std::to_string(nextHost_++);
+}

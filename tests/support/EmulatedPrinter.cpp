@@ -1,0 +1,183 @@
+#include "EmulatedPrinter.h"
+
+#include <QByteArray>
+#include <QJsonDocument>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <sstream>
+#include <thread>
+
+namespace {
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::stringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+}  // namespace
+
+std::string JournalEntry::Text(const char* key) const {
+    return fields.value(QString::fromUtf8(key)).toString().toStdString();
+}
+
+std::vector<uint8_t> JournalEntry::Bytes(const char* key) const {
+    QByteArray hex = fields.value(QString::fromUtf8(key)).toString().toLatin1();
+    hex.replace(' ', QByteArray());
+    const QByteArray bytes = QByteArray::fromHex(hex);
+    if (bytes.size() * 2 != hex.size()) return {};
+    return std::vector<uint8_t>(bytes.begin(), bytes.end());
+}
+
+EmulatedPrinter::EmulatedPrinter(CupsSandbox& sandbox, EmulatorOptions options)
+    : sandbox_(sandbox), options_(std::move(options)) {}
+
+EmulatedPrinter::~EmulatedPrinter() {
+    Stop();
+    if (queueInstalled_) static_cast<void>(sandbox_.RemoveQueue(options_.queue));
+}
+
+::testing::AssertionResult EmulatedPrinter::Start() {
+    if (sandbox_.Server().empty()) {
+        return ::testing::AssertionFailure() << "start the CUPS sandbox before the printer";
+    }
+    if (IsRunning()) return ::testing::AssertionFailure() << "the emulator runs already";
+    if (address_.empty()) {
+        address_ = sandbox_.NextAddress();
+        folder_ = sandbox_.Folder() + "/printer-" + address_;
+        std::filesystem::create_directories(folder_);
+        if (options_.queue.empty()) {
+            options_.queue = std::regex_replace(options_.model, std::regex(" "), "_") + "_" +
+                             address_.substr(address_.rfind('.') + 1);
+        }
+    }
+    const std::string binary = std::string(SERVATO_BIN_DIR) + "/printer-emulator";
+    if (!std::filesystem::exists(binary)) {
+        return ::testing::AssertionFailure() << binary << " is not built";
+    }
+    std::ofstream(folder_ + "/faults", std::ios::trunc);
+    std::vector<std::string> args = {binary,
+                                     "--model",
+                                     options_.model,
+                                     "--listen",
+                                     address_,
+                                     "--raw-port",
+                                     std::to_string(rawPort_),
+                                     "--snmp-port",
+                                     std::to_string(snmpPort_),
+                                     "--control-port",
+                                     std::to_string(controlPort_),
+                                     "--state",
+                                     StatePath(),
+                                     "--journal",
+                                     JournalPath(),
+                                     "--speed",
+                                     std::to_string(options_.speed),
+                                     "--fault-file",
+                                     folder_ + "/faults"};
+    for (const auto& fault : options_.faults) {
+        args.push_back("--fault");
+        args.push_back(fault);
+    }
+    args.insert(args.end(), options_.extraArgs.begin(), options_.extraArgs.end());
+    const std::string out = folder_ + "/emulator.out";
+    std::ofstream(out, std::ios::trunc);
+    if (!emulator_.Start(args, out, folder_ + "/emulator.err")) {
+        return ::testing::AssertionFailure() << "cannot start " << binary;
+    }
+
+    static const std::regex ready(R"( ready: .* raw (\d+) snmp (\d+) control (\d+))");
+    std::smatch ports;
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    for (;;) {
+        const std::string text = ReadFile(out);
+        if (std::regex_search(text, ports, ready)) break;
+        if (!emulator_.IsRunning() || std::chrono::steady_clock::now() >= end) {
+            emulator_.Stop();
+            return ::testing::AssertionFailure()
+                   << "printer-emulator on " << address_ << " did not become ready:\n"
+                   << Output();
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    rawPort_ = static_cast<uint16_t>(std::stoi(ports[1]));
+    snmpPort_ = static_cast<uint16_t>(std::stoi(ports[2]));
+    controlPort_ = static_cast<uint16_t>(std::stoi(ports[3]));
+
+    // Later sections win, so a restarted printer's ports replace the earlier ones.
+    std::ofstream(sandbox_.RqapiConfigPath(), std::ios::app)
+        << "[" << address_ << "]\nsnmp_port=" << snmpPort_ << "\ncontrol_port=" << controlPort_
+        << "\n";
+    if (!queueInstalled_) {
+        const std::string uri = "socket://" + address_ + ":" + std::to_string(rawPort_);
+        auto added = sandbox_.AddQueue(options_.queue, uri, options_.model);
+        if (!added) {
+            emulator_.Stop();
+            return added;
+        }
+        queueInstalled_ = true;
+    }
+    return ::testing::AssertionSuccess();
+}
+
+void EmulatedPrinter::Stop() {
+    emulator_.Stop();
+}
+
+bool EmulatedPrinter::IsRunning() {
+    return emulator_.IsRunning();
+}
+
+std::string EmulatedPrinter::Output() const {
+    return ReadFile(folder_ + "/emulator.out") + ReadFile(folder_ + "/emulator.err");
+}
+
+::testing::AssertionResult EmulatedPrinter::SetFaults(const std::vector<std::string>& faults) {
+    const size_t confirmed = WaitForJournal(Event("faults"), 0, 0).size();
+    {
+        std::ofstream file(folder_ + "/faults", std::ios::trunc);
+        for (const auto& fault : faults) file << fault << "\n";
+    }
+    // The emulator looks at the file every 200 ms and journals each change.
+    const auto changes = WaitForJournal(Event("faults"), confirmed + 1, 3000);
+    if (changes.size() <= confirmed) {
+        return ::testing::AssertionFailure() << "the emulator did not take the faults:\n"
+                                             << Output();
+    }
+    const std::string error = changes.back().Text("error");
+    if (!error.empty()) return ::testing::AssertionFailure() << "fault refused: " << error;
+    return ::testing::AssertionSuccess();
+}
+
+std::vector<JournalEntry> EmulatedPrinter::Journal() const {
+    std::vector<JournalEntry> entries;
+    std::istringstream lines(ReadFile(JournalPath()));
+    std::string line;
+    while (std::getline(lines, line)) {
+        const QJsonDocument document = QJsonDocument::fromJson(QByteArray::fromStdString(line));
+        // A line still being written does not parse yet and is left for the next read.
+        if (document.isObject()) entries.push_back({document.object()});
+    }
+    return entries;
+}
+
+std::vector<JournalEntry> EmulatedPrinter::WaitForJournal(const Match& match, size_t count,
+                                                          int timeoutMs) const {
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    for (;;) {
+        std::vector<JournalEntry> found;
+        for (auto& entry : Journal()) {
+            if (match(entry)) found.push_back(std::move(entry));
+        }
+        if (found.size() >= count || std::chrono::steady_clock::now() >= end) return found;
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+}
+
+EmulatedPrinter::Match EmulatedPrinter::Event(const std::string& event) {
+    return [event](const JournalEntry& entry) { return entry.Text("event") == event; };
+}
