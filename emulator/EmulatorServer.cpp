@@ -102,9 +102,9 @@ int EmulatorServer::PollTimeoutMs(std::int64_t nowMs) const {
     return static_cast<int>(timeout);
 }
 
-void EmulatorServer::Run(const volatile std::sig_atomic_t& stop) {
+void EmulatorServer::Run(int stopFd) {
     std::vector<pollfd> fds;
-    while (stop == 0) {
+    for (;;) {
         std::int64_t nowMs = NowMs();
         printer_.Advance(nowMs);
         ReloadFaultsIfChanged(nowMs);
@@ -115,14 +115,16 @@ void EmulatorServer::Run(const volatile std::sig_atomic_t& stop) {
         SaveIfChanged(nowMs);
 
         fds.clear();
+        fds.push_back({stopFd, POLLIN, 0});
         snmp_.AddPollFds(fds);
         const std::size_t rawAt = fds.size();
         raw_.AddPollFds(fds);
         const std::size_t controlAt = fds.size();
         control_.AddPollFds(fds, nowMs);
         if (poll(fds.data(), fds.size(), PollTimeoutMs(nowMs)) <= 0) continue;
+        if (fds[0].revents != 0) break;
         nowMs = NowMs();
-        snmp_.Handle(&fds[0], nowMs);
+        snmp_.Handle(&fds[1], nowMs);
         raw_.Handle(&fds[rawAt], nowMs);
         control_.Handle(&fds[controlAt], nowMs);
         SaveIfChanged(nowMs);

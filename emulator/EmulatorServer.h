@@ -1,6 +1,5 @@
 #pragma once
 
-#include <csignal>
 #include <cstdint>
 #include <string>
 
@@ -21,8 +20,8 @@ class EmulatorServer {
     // Binds the three ports; false with a one-line error.
     bool Start(std::string& error);
     std::string ReadyLine() const;
-    // Serves until stop becomes non-zero.
-    void Run(const volatile std::sig_atomic_t& stop);
+    // Serves until stopFd becomes readable.
+    void Run(int stopFd);
 
   private:
     static std::int64_t NowMs();
