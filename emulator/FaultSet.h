@@ -25,8 +25,9 @@ struct FaultSet {
     // listed in error, the good ones still apply.
     bool ApplyLines(const std::string& text, std::string& error);
 
-    // With the garbled fault, the reply with every byte changed (same length, same way each
-    // time); otherwise the reply itself.
+    // With the garbled fault, the reply with every byte after its "@BDC ...\r\n" line changed
+    // (same length, same way each time), so it still arrives as a reply and its reader has to
+    // cope with the content; otherwise the reply itself.
     Bytes Garble(Bytes reply) const;
 
     std::string Describe() const;  // "none" or the active faults, comma-separated

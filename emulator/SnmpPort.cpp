@@ -72,7 +72,7 @@ void SnmpPort::Receive(std::int64_t nowMs) {
             line.Add("unanswered", silence != nullptr ? silence : "not answerable");
         } else {
             line.Add("reply", ToHex(reply));
-            pending_.push_back({nowMs + faults.slowMs, peer, faults.Garble(reply)});
+            pending_.push_back({nowMs + faults.slowMs, peer, std::move(reply)});
         }
         journal_.Write(nowMs, line);
     }
