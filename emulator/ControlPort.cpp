@@ -73,7 +73,11 @@ void ControlPort::Handle(const pollfd* fds, std::int64_t nowMs) {
     const std::size_t polled = connections_.size();
     for (std::size_t i = 0; i < polled; ++i) {
         Connection& connection = connections_[i];
-        if (fds[1 + i].revents & (POLLIN | POLLHUP | POLLERR)) Read(connection, nowMs);
+        const short revents = fds[1 + i].revents;
+        // After the client's end of input, a hang-up means it is gone in both directions: no
+        // reply can reach it, and waiting would only make poll() report it again and again.
+        if (connection.peerDone && (revents & (POLLHUP | POLLERR))) connection.broken = true;
+        if (revents & (POLLIN | POLLHUP | POLLERR)) Read(connection, nowMs);
         if (!connection.broken) Send(connection, nowMs);
     }
     if (fds[0].revents & POLLIN) Accept(nowMs);
