@@ -62,6 +62,7 @@ void RawJobPort::ExpireIdle(std::int64_t nowMs) {
         if (nowMs - connection.lastActivityMs >= idleMs) Finish(connection, nowMs, "idle");
     }
     std::erase_if(connections_, [](const Connection& c) { return !c.fd.Valid(); });
+    CountArriving();
 }
 
 void RawJobPort::AddPollFds(std::vector<pollfd>& fds) const {
@@ -77,6 +78,14 @@ void RawJobPort::Handle(const pollfd* fds, std::int64_t nowMs) {
     }
     if (fds[0].revents & POLLIN) Accept(nowMs);
     std::erase_if(connections_, [](const Connection& c) { return !c.fd.Valid(); });
+    CountArriving();
+}
+
+void RawJobPort::CountArriving() {
+    const auto arriving =
+        std::count_if(connections_.begin(), connections_.end(),
+                      [](const Connection& c) { return c.fd.Valid() && c.total > 0; });
+    printer_.SetJobsArriving(static_cast<std::size_t>(arriving));
 }
 
 void RawJobPort::Accept(std::int64_t nowMs) {
@@ -130,6 +139,8 @@ void RawJobPort::Finish(Connection& connection, std::int64_t nowMs, const char* 
     if (connection.total > data.size()) {
         notes.push_back("only the first " + std::to_string(data.size()) + " bytes were parsed");
     }
+    connection.fd.Reset();
+    CountArriving();
     char crc[9];
     std::snprintf(crc, sizeof crc, "%08lx", connection.crc);
     JsonLine line;
@@ -147,7 +158,6 @@ void RawJobPort::Finish(Connection& connection, std::int64_t nowMs, const char* 
         .Add("summary", execution.Summary())
         .Add("status", std::int64_t{printer_.StatusCode(nowMs)});
     journal_.Write(nowMs, line);
-    connection.fd.Reset();
     if (connection.kept.capacity() > spareJobBuffer_.capacity()) {
         spareJobBuffer_ = std::move(connection.kept);
     }
@@ -156,4 +166,5 @@ void RawJobPort::Finish(Connection& connection, std::int64_t nowMs, const char* 
 void RawJobPort::FinishAll(std::int64_t nowMs) {
     for (Connection& connection : connections_) Finish(connection, nowMs, "stopped");
     connections_.clear();
+    CountArriving();
 }

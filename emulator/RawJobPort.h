@@ -41,6 +41,7 @@ class RawJobPort {
     void Accept(std::int64_t nowMs);
     void Read(Connection& connection, std::int64_t nowMs);
     void Finish(Connection& connection, std::int64_t nowMs, const char* ending);
+    void CountArriving();
 
     const Options& options_;
     Printer& printer_;
