@@ -4,6 +4,7 @@
 #include <poll.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
+#include <zlib.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -186,6 +187,8 @@ void EmulatorServer::Accept(Listener& listener, bool raw, std::int64_t nowMs) {
         if (raw) {
             if (rawConnections_.size() >= kMaxConnections) continue;
             RawConnection connection;
+            connection.kept = std::move(spareJobBuffer_);
+            connection.kept.clear();
             connection.fd = std::move(fd);
             connection.peer = PeerText(peer, &connection.host);
             connection.lastActivityMs = nowMs;
@@ -202,13 +205,13 @@ void EmulatorServer::Accept(Listener& listener, bool raw, std::int64_t nowMs) {
 }
 
 void EmulatorServer::ReadRaw(RawConnection& connection, std::int64_t nowMs) {
-    // A few chunks per wake-up keep a large job fast without starving the other sockets.
-    for (int chunk = 0; chunk < 8; ++chunk) {
+    // Several chunks per wake-up keep a large job fast without starving the other sockets.
+    for (int chunk = 0; chunk < 32; ++chunk) {
         const ssize_t count = recv(connection.fd.Get(), readBuffer_.data(), readBuffer_.size(), 0);
         if (count > 0) {
             const auto* bytes = readBuffer_.data();
             const std::size_t received = static_cast<std::size_t>(count);
-            connection.crc.Add(bytes, received);
+            connection.crc = crc32(connection.crc, bytes, static_cast<uInt>(received));
             connection.total += received;
             const std::size_t room =
                 kKeptJobLimit - std::min(kKeptJobLimit, connection.kept.size());
@@ -227,7 +230,8 @@ void EmulatorServer::FinishJob(RawConnection& connection, std::int64_t nowMs, co
     const std::vector<JobPacket> packets = JobStream::Parse(data.data(), data.size());
     JobExecution execution(printer_, nowMs);
     for (const JobPacket& packet : packets) execution.Run(data.data(), packet);
-    execution.Finish(connection.total, &connection.host);
+    // A connection that brought nothing (a reachability probe) is no job worth remembering.
+    execution.Finish(connection.total, connection.total > 0 ? &connection.host : nullptr);
 
     std::string packetList = "[";
     for (std::size_t i = 0; i < packets.size() && i < kJournalPackets; ++i) {
@@ -247,7 +251,7 @@ void EmulatorServer::FinishJob(RawConnection& connection, std::int64_t nowMs, co
         notes.push_back("only the first " + std::to_string(data.size()) + " bytes were parsed");
     }
     char crc[9];
-    std::snprintf(crc, sizeof crc, "%08x", connection.crc.Value());
+    std::snprintf(crc, sizeof crc, "%08lx", connection.crc);
     JsonLine line;
     line.Add("event", "job")
         .Add("channel", "raw")
@@ -264,6 +268,8 @@ void EmulatorServer::FinishJob(RawConnection& connection, std::int64_t nowMs, co
         .Add("status", std::int64_t{printer_.StatusCode(nowMs)});
     journal_.Write(nowMs, line);
     connection.fd.Reset();
+    if (connection.kept.capacity() > spareJobBuffer_.capacity())
+        spareJobBuffer_ = std::move(connection.kept);
     SaveIfChanged(nowMs);
 }
 
@@ -294,14 +300,15 @@ void EmulatorServer::ReadControl(ControlConnection& connection, std::int64_t now
         line.Add("event", "query")
             .Add("channel", "control")
             .Add("peer", connection.peer)
-            .Add("hex", ToHex(command));
+            .Add("hex", ToHex(command))
+            .Add("command", ToHex(command));
         if (packet.kind == JobPacket::kCommand) {
             std::string note;
             const Bytes reply = responder_.Answer(command.data(), command.size(), nowMs, note);
-            line.Add("command", packet.name).Add("note", note).Add("reply", ToHex(reply));
+            line.Add("note", note).Add("reply", ToHex(reply));
             connection.outbox.push_back({nowMs + printer_.Faults().slowMs, Disturb(reply), 0});
         } else {
-            line.Add("command", packet.name).Add("note", "not a command, skipped");
+            line.Add("note", packet.name + ": not a command, skipped");
         }
         journal_.Write(nowMs, line);
         SaveIfChanged(nowMs);

@@ -10,7 +10,6 @@
 
 #include "Bytes.h"
 #include "ChannelResponder.h"
-#include "Crc32.h"
 #include "FileDescriptor.h"
 #include "Journal.h"
 #include "Options.h"
@@ -41,7 +40,7 @@ class EmulatorServer {
         std::string host;
         Bytes kept;
         std::size_t total = 0;
-        Crc32 crc;
+        unsigned long crc = 0;  // CRC-32 of every byte, as zlib computes it
         std::int64_t lastActivityMs = 0;
     };
     struct ControlConnection {
@@ -95,4 +94,5 @@ class EmulatorServer {
     std::string faultFileStamp_;
     std::int64_t faultCheckMs_ = 0;
     Bytes readBuffer_;
+    Bytes spareJobBuffer_;  // a finished job's memory, reused so large jobs fault in no new pages
 };

@@ -52,13 +52,23 @@ bool ScanLengthPrefixed(const std::uint8_t* data, std::size_t length, bool atEnd
     return true;
 }
 
-// Whether a packet could begin at data[0] (used to end a run of unknown bytes).
+bool IsKnownCommand(std::uint8_t first, std::uint8_t second) {
+    static constexpr const char* kKnown[] = {"NC", "CH", "VI", "PH", "SN", "DT", "DA",
+                                             "SV", "LD", "SS", "EX", "JI", "st"};
+    for (const char* name : kKnown) {
+        if (name[0] == first && name[1] == second) return true;
+    }
+    return false;
+}
+
+// Whether a packet could begin at data[0], to end a run of unknown bytes. Inside such a run only
+// the printer's own commands count, or stray text would swallow the command after it.
 bool CouldBeginPacket(const std::uint8_t* data, std::size_t length) {
     const std::uint8_t c = data[0];
     if (c == kEsc || c == 0x0D || c == 0x11 || c == '%') return true;
     if (!IsLetter(c)) return false;
     if (length < 2) return true;
-    if (!IsLetter(data[1])) return false;
+    if (!IsKnownCommand(c, data[1])) return false;
     if (length < 4) return true;
     return (data[2] | (std::size_t{data[3]} << 8)) <= JobStream::kMaxCommandParameters;
 }

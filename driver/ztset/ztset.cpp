@@ -9,6 +9,8 @@
 
 namespace {
 
+static_assert(SettingsRecord::kMaxSize == kSettingsRecordMaxSize);
+
 constexpr int32_t kFailed = -1;
 constexpr int32_t kRecordGiven = 2;
 

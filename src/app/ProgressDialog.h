@@ -1,20 +1,26 @@
 #pragma once
 
 #include <QDialog>
+#include <QPixmap>
 #include <QPointer>
 #include <QString>
+#include <array>
+#include <cstdint>
 
 class QLabel;
 class QPushButton;
-class QTimer;
 class ServiceApp;
 
 // The modeless progress window of long printer operations: a blinking picture, the message of
 // text 10200, an optional Cancel button and a time limit measured on the application's clock.
+// The window stays alive through Poll, which pumps events; there is no thread and no timer, so
+// on a virtual clock a limit of hours passes in no real time.
 class ProgressDialog : public QDialog {
     Q_OBJECT
-public:
+  public:
     enum State { Running = 0, Cancelled = 1, TimeLimitReached = 2 };
+    static constexpr int kBlinkMs = 1000;
+    static constexpr int kPollPumpMs = 10;
 
     explicit ProgressDialog(ServiceApp& app);
     ~ProgressDialog() override;
@@ -24,4 +30,29 @@ public:
     // Handles pending window events, then reports the state.
     int Poll();
     void Close();
+
+    int state() const { return state_; }
+    int blinkFrame() const { return blinkFrame_; }
+    QPushButton* cancelButton() const { return cancel_; }
+
+  protected:
+    void reject() override;  // Escape and the window manager's close act as Cancel, if offered
+
+  private:
+    void CancelPressed();
+    void UpdateFromClock();
+    void ShowFrame();
+    void ReleaseOwner();
+
+    ServiceApp& app_;
+    QLabel* picture_;
+    QLabel* message_;
+    QPushButton* cancel_;
+    std::array<QPixmap, 2> frames_;
+    QPointer<QWidget> owner_;
+    bool ownerDisabled_ = false;
+    int state_ = Running;
+    int blinkFrame_ = 0;
+    int64_t startMs_ = 0;
+    int timeLimitMs_ = 0;
 };

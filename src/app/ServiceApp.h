@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QFont>
+#include <QPixmap>
+#include <QPointer>
+#include <QWidget>
 #include <QString>
 #include <cstdint>
 #include <memory>
@@ -17,8 +20,8 @@ class DriverSettingsLibrary;
 class FontCache;
 class MediaTable;
 class Messages;
-class QWidget;
 class Spooler;
+class TextCatalog;
 
 enum class LaunchMode : int { Normal = 0, Preview = 1, MessageReview = 2 };
 
@@ -34,7 +37,7 @@ struct SelectedPrinter {
 // platform services. Tests build one with a recorder for messages, a virtual clock and a
 // substitute spooler.
 class ServiceApp {
-public:
+  public:
     struct Platform {
         Messages& messages;
         Clock& clock;
@@ -57,18 +60,29 @@ public:
     // Localization, fonts and manuals.
     QString LoadText(int32_t id) const;
     QFont GetTextFont(int32_t id);
-    void SetDefaultFont(const QFont& dialogFont);  // main window's dialog font, entry 999999 applied
+    void SetDefaultFont(
+        const QFont& dialogFont);  // main window's dialog font, entry 999999 applied
     void ApplyTexts(QWidget* window, std::span<const ControlText> table);
     void ApplyFonts(QWidget* window, std::span<const ControlText> table);
     void PlaceControls(QWidget* window, std::span<const ControlRect> table);
     void OpenManual(int page, int topic);
     bool IsSupportedModel(const std::string& name) const;
 
+    // Bitmap resource N (":/bitmap/N"), magenta (255, 0, 255) made transparent.
+    QPixmap LoadBitmap(int number) const;
+
+    // The main window, once it exists: the owner of progress windows that name none.
+    void SetMainWindow(QWidget* window) { mainWindow_ = window; }
+    QWidget* mainWindow() const { return mainWindow_; }
+
     SelectedPrinter& selectedPrinter() { return selected_; }
 
     // Creates the owned objects in order. 0 success; -1 an object could not be created (text 902);
     // -2 the media table is not valid (the fixed missing-file message).
     int CreateOwnedObjects();
+    // Media table, communication binding (unloaded first), driver-settings binding; each only
+    // if it exists. Also done by the destructor.
+    void DestroyOwnedObjects();
     MediaTable* mediaTable() { return mediaTable_.get(); }
     CommLibrary* commLibrary() { return commLibrary_.get(); }
     DriverSettingsLibrary* driverSettingsLibrary() { return driverSettingsLibrary_.get(); }
@@ -77,12 +91,14 @@ public:
     Clock& clock() { return platform_.clock; }
     Spooler& spooler() { return platform_.spooler; }
 
-private:
+  private:
     Platform platform_;
     LaunchMode launchMode_ = LaunchMode::Normal;
     SelectedPrinter selected_;
     std::string programFolder_;
+    std::unique_ptr<TextCatalog> texts_;
     std::unique_ptr<FontCache> fontCache_;
+    QPointer<QWidget> mainWindow_;
     std::unique_ptr<DriverSettingsLibrary> driverSettingsLibrary_;
     std::unique_ptr<CommLibrary> commLibrary_;
     std::unique_ptr<MediaTable> mediaTable_;

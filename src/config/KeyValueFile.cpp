@@ -1,85 +1,141 @@
 #include "config/KeyValueFile.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
-#include <array>
-#include <cstdio>
+#include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <memory>
 
 namespace {
 
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
+// A descriptor closed on every path out.
+class FileDescriptor {
+  public:
+    explicit FileDescriptor(int fd) : fd_(fd) {}
+    ~FileDescriptor() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    int get() const { return fd_; }
 
-bool IsRegularFile(const std::string& path) {
+  private:
+    int fd_;
+};
+
+// The file's bytes up to the size limit, in one buffer. Only regular files are read: a folder
+// fails and a pipe could block the program.
+struct FileContent {
+    std::unique_ptr<char[]> data;
+    size_t size = 0;
+};
+
+bool ReadFile(const std::string& path, FileContent& content) {
+    // Non-blocking, so that opening a pipe put in a file's place cannot wait for a writer.
+    const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    if (file.get() < 0) return false;
     struct stat info {};
-    return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+    if (::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode)) return false;
+    const size_t room =
+        std::min(static_cast<size_t>(std::max<off_t>(info.st_size, 0)), KeyValueFile::kMaxFileSize);
+    content.data = std::make_unique_for_overwrite<char[]>(room + 1);
+    content.size = 0;
+    while (content.size < room) {
+        const ssize_t got =
+            ::read(file.get(), content.data.get() + content.size, room - content.size);
+        if (got < 0 && errno == EINTR) continue;
+        if (got <= 0) break;
+        content.size += static_cast<size_t>(got);
+    }
+    return true;
 }
 
-// Splits a file into lines of at most 255 characters through a fixed buffer, so files of any
-// size are scanned in bounded memory. A line ends in LF or CR LF; a longer line is cut into
-// 255-character pieces.
-class LineReader {
+// Finds the line of a key. Lines end in LF or CR LF and are cut into pieces of at most 255
+// characters, each piece counting as a line; a key matches at the start of a piece when "=" or
+// ":" follows it. Candidates come from a substring search and are checked against the piece
+// starts, so a lookup costs one pass over the file.
+class KeyScanner {
   public:
-    explicit LineReader(std::FILE* file) : file_(file) {}
+    KeyScanner(const char* data, size_t size) : data_(data), size_(size) {}
 
-    bool Next(std::string_view& line) {
-        // A line decision needs 255 characters plus CR LF in view.
-        constexpr size_t kWindow = KeyValueFile::kMaxLineLength + 2;
-        if (end_ - begin_ < kWindow && !eof_) Refill();
-        const size_t available = end_ - begin_;
-        if (available == 0) return false;
-        const char* start = buffer_.data() + begin_;
-        const size_t window = available < kWindow ? available : kWindow;
-        const auto* lineFeed = static_cast<const char*>(std::memchr(start, '\n', window));
-        if (lineFeed != nullptr) {
-            size_t length = static_cast<size_t>(lineFeed - start);
-            const size_t consumed = length + 1;
-            if (length > 0 && start[length - 1] == '\r') --length;
-            if (length <= KeyValueFile::kMaxLineLength) {
-                line = std::string_view(start, length);
-                begin_ += consumed;
-                return true;
-            }
+    enum class Kind { None, Value, Alias };
+    struct Match {
+        Kind kind = Kind::None;
+        std::string_view rest;  // after the "=" or ":", up to the end of the piece
+    };
+
+    Match Find(std::string_view key) {
+        lineStart_ = 0;
+        scannedTo_ = 0;
+        // A key that cannot fit a piece, or spans a line end, never matches.
+        if (key.size() + 1 > KeyValueFile::kMaxLineLength ||
+            key.find('\n') != std::string_view::npos) {
+            return {};
         }
-        const size_t length =
-            available < KeyValueFile::kMaxLineLength ? available : KeyValueFile::kMaxLineLength;
-        line = std::string_view(start, length);
-        begin_ += length;
-        return true;
+        size_t from = 0;
+        while (from + key.size() < size_) {
+            const size_t pos = NextCandidate(key, from);
+            if (pos == kNone) break;
+            from = pos + 1;
+            const char separator = data_[pos + key.size()];
+            if ((separator != '=' && separator != ':') || !IsPieceStart(pos)) continue;
+            const size_t restBegin = pos + key.size() + 1;
+            const size_t end = PieceEnd(pos);
+            return {separator == '=' ? Kind::Value : Kind::Alias,
+                    std::string_view(data_ + restBegin, end - restBegin)};
+        }
+        return {};
     }
 
   private:
-    void Refill() {
-        std::memmove(buffer_.data(), buffer_.data() + begin_, end_ - begin_);
-        end_ -= begin_;
-        begin_ = 0;
-        while (end_ < buffer_.size() && !eof_) {
-            const size_t got = std::fread(buffer_.data() + end_, 1, buffer_.size() - end_, file_);
-            end_ += got;
-            if (got == 0) eof_ = true;
+    static constexpr size_t kNone = static_cast<size_t>(-1);
+
+    // The next position at or after `from` where the key is followed by at least one character.
+    size_t NextCandidate(std::string_view key, size_t from) const {
+        if (key.empty()) {
+            const char* hit =
+                static_cast<const char*>(std::memchr(data_ + from, '=', size_ - from));
+            const char* alias = static_cast<const char*>(
+                std::memchr(data_ + from, ':', (hit ? hit : data_ + size_) - (data_ + from)));
+            if (alias != nullptr) hit = alias;
+            return hit ? static_cast<size_t>(hit - data_) : kNone;
         }
+        const void* hit = ::memmem(data_ + from, size_ - from - 1, key.data(), key.size());
+        return hit ? static_cast<size_t>(static_cast<const char*>(hit) - data_) : kNone;
     }
 
-    std::FILE* file_;
-    std::array<char, 32 * 1024> buffer_{};
-    size_t begin_ = 0;
-    size_t end_ = 0;
-    bool eof_ = false;
+    // Candidates arrive in increasing order, so the start of their line is tracked in one pass.
+    bool IsPieceStart(size_t pos) {
+        if (pos > scannedTo_) {
+            const void* lineFeed = ::memrchr(data_ + scannedTo_, '\n', pos - scannedTo_);
+            if (lineFeed != nullptr) {
+                lineStart_ = static_cast<size_t>(static_cast<const char*>(lineFeed) - data_) + 1;
+            }
+            scannedTo_ = pos;
+        }
+        return (pos - lineStart_) % KeyValueFile::kMaxLineLength == 0;
+    }
+
+    size_t PieceEnd(size_t pieceStart) const {
+        const size_t window = std::min(size_ - pieceStart, KeyValueFile::kMaxLineLength + 2);
+        const auto* lineFeed =
+            static_cast<const char*>(std::memchr(data_ + pieceStart, '\n', window));
+        size_t end = pieceStart + window;
+        if (lineFeed != nullptr) {
+            end = static_cast<size_t>(lineFeed - data_);
+            if (end > pieceStart && data_[end - 1] == '\r') --end;
+        }
+        return std::min(end, pieceStart + KeyValueFile::kMaxLineLength);
+    }
+
+    const char* data_;
+    size_t size_;
+    size_t lineStart_ = 0;
+    size_t scannedTo_ = 0;
 };
-
-enum class LineMatch { None, Value, Alias };
-
-LineMatch MatchLine(std::string_view line, std::string_view key, std::string_view& rest) {
-    if (line.size() <= key.size() || line.compare(0, key.size(), key) != 0) return LineMatch::None;
-    const char separator = line[key.size()];
-    if (separator != '=' && separator != ':') return LineMatch::None;
-    rest = line.substr(key.size() + 1);
-    return separator == '=' ? LineMatch::Value : LineMatch::Alias;
-}
 
 std::string UpToNul(std::string_view text) {
     return std::string(text.substr(0, text.find('\0')));
@@ -90,34 +146,28 @@ std::string UpToNul(std::string_view text) {
 KeyValueFile::KeyValueFile(std::string path) : path_(std::move(path)) {}
 
 bool KeyValueFile::Exists() const {
-    return IsRegularFile(path_);
+    struct stat info {};
+    return ::stat(path_.c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
 std::optional<std::string> KeyValueFile::Lookup(std::string_view key) const {
-    // Anything but a regular file (a folder, a pipe) could block or fail half-way.
-    if (!IsRegularFile(path_)) return std::nullopt;
-    FileHandle file(std::fopen(path_.c_str(), "rb"));
-    if (!file) return std::nullopt;
+    FileContent content;
+    if (!ReadFile(path_, content)) return std::nullopt;
+    KeyScanner scanner(content.data.get(), content.size);
 
     std::string wanted(key);
-    bool aliased = false;
     for (int hop = 0; hop <= kMaxAliasHops; ++hop) {
-        if (hop > 0) std::rewind(file.get());
-        LineReader reader(file.get());
-        std::string_view line;
-        std::string_view rest;
-        LineMatch match = LineMatch::None;
-        while (reader.Next(line)) {
-            match = MatchLine(line, wanted, rest);
-            if (match != LineMatch::None) break;
+        const KeyScanner::Match match = scanner.Find(wanted);
+        switch (match.kind) {
+            case KeyScanner::Kind::Value:
+                return UpToNul(match.rest);
+            case KeyScanner::Kind::None:
+                if (hop > 0) return std::string();  // the alias target is missing
+                return std::nullopt;
+            case KeyScanner::Kind::Alias:
+                wanted = UpToNul(match.rest);
+                break;
         }
-        if (match == LineMatch::Value) return UpToNul(rest);
-        if (match == LineMatch::None) {
-            if (aliased) return std::string();
-            return std::nullopt;
-        }
-        wanted = UpToNul(rest);
-        aliased = true;
     }
     return std::nullopt;
 }

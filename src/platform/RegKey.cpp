@@ -23,6 +23,9 @@ std::unique_ptr<QSettings> StoreFile(RegRoot root, const std::string& path, QStr
     auto settings = std::make_unique<QSettings>(QSettings::IniFormat, scope, parts[0], parts[1]);
     // The user's tree must not borrow machine-wide values behind the caller's back.
     settings->setFallbacksEnabled(false);
+    // Parse every section now: Qt parses INI sections lazily and, asked for the subgroups of a
+    // group without values of its own, misses the sections below it.
+    settings->allKeys();
     group = parts.mid(2).join(u'/');
     return settings;
 }

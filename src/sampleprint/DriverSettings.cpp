@@ -1,5 +1,7 @@
 #include "sampleprint/DriverSettings.h"
 
+#include <algorithm>
+
 #include "config/MediaTable.h"
 #include "sampleprint/DriverSettingsLibrary.h"
 
@@ -21,8 +23,11 @@ DriverSettings::DriverSettings(DriverSettingsLibrary* library, const std::string
     if (library_ == nullptr) return;
     int32_t handle = 0;
     const bool withRecord = !record.empty();
+    if (record.size() > kSettingsRecordMaxSize) return;
+    std::vector<uint8_t> recordBuffer(withRecord ? kSettingsRecordMaxSize : 0, 0);
+    std::copy(record.begin(), record.end(), recordBuffer.begin());
     if (library_->Open(printerName, portName, withRecord ? kOpenWithRecord : 0,
-                       withRecord ? record.data() : nullptr, &handle) != 0)
+                       withRecord ? recordBuffer.data() : nullptr, &handle) != 0)
         return;
     handle_ = handle;
     if (handle_ == 0) return;
@@ -153,16 +158,8 @@ int32_t DriverSettings::SetItem20() {
 
 int32_t DriverSettings::CurrentMediaValue8(const MediaTable& mediaTable) {
     if (!IsOpen()) return -1;
-    const auto& records = mediaTable.Records();
-    if (records.empty()) return 0;
-    const int32_t variant = GetPaperSourceKind() != 1 ? 1 : 0;
-    const MediaRecord* anyVariant = nullptr;
-    for (const MediaRecord& record : records) {
-        if (record.mediaId != currentMediaValue_) continue;
-        if (record.variant == variant) return record.value8;
-        if (anyVariant == nullptr) anyVariant = &record;
-    }
-    return anyVariant != nullptr ? anyVariant->value8 : -1;
+    if (mediaTable.Records().empty()) return 0;
+    return mediaTable.Value8(currentMediaValue_, GetPaperSourceKind() != 1 ? 1 : 0);
 }
 
 int32_t DriverSettings::GetDevMode(std::vector<uint8_t>& record) {

@@ -21,6 +21,11 @@ constexpr int32_t kInkSet = 217;         // InkSetBlock
 constexpr int32_t kMediaAdjust = 219;    // MediaAdjustBlock
 }  // namespace DriverItem
 
+// The largest settings record the library hands out or reads. The library learns a record's
+// length from the record itself, so a caller passes a record at the start of a zero-filled buffer
+// of this size: even a damaged length cannot make the library read past it.
+constexpr size_t kSettingsRecordMaxSize = 65536;
+
 // Paper source codes written to item 40.
 namespace PaperSourceCode {
 constexpr int16_t kRoll = 256;

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <optional>
 #include <string>
@@ -67,6 +68,10 @@ TEST(KeyValueFile, MissingOrUnusableFilesReadAsMissing) {
     EXPECT_FALSE(KeyValueFile(folder.Path()).Lookup("A")) << "a folder is no settings file";
     EXPECT_FALSE(KeyValueFile(folder.Path()).Exists());
 
+    const std::string pipe = folder.Path() + "/pipe.ini";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    EXPECT_FALSE(KeyValueFile(pipe).Lookup("A")) << "a pipe in a file's place does not block";
+
     folder.Write("f.ini", "A=1\n");
     EXPECT_EQ(ReadSettingValue(folder.Path(), "f.ini", "A"), "1");
     EXPECT_EQ(ReadSettingValue(folder.Path(), "f.ini", "B"), "");
@@ -85,6 +90,18 @@ TEST(KeyValueFile, LargeFilesAreScannedToTheEnd) {
     EXPECT_EQ(file.Lookup("LAST"), "found");
     EXPECT_EQ(file.Lookup("K49999"), Repeat('z', 49999 % 300));
     EXPECT_FALSE(file.Lookup("MISSING"));
+}
+
+TEST(KeyValueFile, FilesAreReadUpToTheSizeLimit) {
+    std::string content = "FIRST=1\n";
+    content.resize(KeyValueFile::kMaxFileSize - 8, '#');
+    content += "\nNEAR=2222222\n";  // crosses the limit: its value is cut
+    content += "LATE=3\n";
+    TempFolder folder;
+    const KeyValueFile file(folder.Write("huge.ini", content));
+    EXPECT_EQ(file.Lookup("FIRST"), "1");
+    EXPECT_EQ(file.Lookup("NEAR"), "22");
+    EXPECT_FALSE(file.Lookup("LATE"));
 }
 
 TEST(KeyValueFile, JoinPathUsesOneSlash) {

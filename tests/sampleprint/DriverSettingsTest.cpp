@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "config/MediaTable.h"
 #include "platform/DynamicLibrary.h"
 #include "platform/Spooler.h"
 #include "sampleprint/DriverMediaList.h"
@@ -146,6 +147,29 @@ TEST_F(ScriptedLibraryTest, MediaListIsBuiltOncePerPrinter) {
     DriverMediaList other(&library_, "Unopenable", "");
     EXPECT_EQ(opens_(), 2);
     EXPECT_EQ(again.Count(), 0) << "an unopenable printer leaves the list empty";
+}
+
+TEST_F(ScriptedLibraryTest, MediaValue8ByPaperSourceVariant) {
+    MediaRecord roll{.mediaId = 12, .variant = 0, .value8 = 3};
+    MediaRecord sheet{.mediaId = 12, .variant = 1, .value8 = 5};
+    MediaRecord other{.mediaId = 4, .variant = 0, .value8 = 9};
+    const struct {
+        std::vector<MediaRecord> records;
+        int16_t paperSource;
+        int32_t value8;
+    } rows[] = {
+        {{roll, sheet}, 256, 3}, {{roll, sheet}, 7, 5}, {{roll, sheet}, 4, 5}, {{sheet}, 256, 5},
+        {{roll}, 7, 3},          {{other}, 256, -1},    {{}, 256, 0},
+    };
+    for (const auto& row : rows) {
+        setPaperSource_(row.paperSource);
+        DriverSettings settings(&library_, "Corvid", "");
+        ASSERT_EQ(settings.CurrentMediaValue(), 12);
+        EXPECT_EQ(settings.CurrentMediaValue8(MediaTable(row.records)), row.value8)
+            << row.records.size() << " records, source " << row.paperSource;
+    }
+    DriverSettings closed(&library_, "Unopenable", "");
+    EXPECT_EQ(closed.CurrentMediaValue8(MediaTable(std::vector{roll})), -1);
 }
 
 TEST(DriverSettingsLibraryTest, MissingLibraryLeavesContextsClosed) {

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QPixmap>
+#include <functional>
+
+#include "app/Page.h"
+#include "printers/PrinterList.h"
+
+class QComboBox;
+
+// Page 0: the printer chooser and the nine function buttons. A button applies the printer choice
+// and, when the printer passes the checks, opens its page.
+class MainMenuPage : public Page {
+    Q_OBJECT
+  public:
+    using ShowPageFunction = std::function<void(int pageNumber)>;
+
+    MainMenuPage(ServiceApp& app, ShowPageFunction showPage, QWidget* parent);
+
+    int PageActivated() override;
+    // Number of served printers the combo offers.
+    int PrinterCount() const;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    void CreateControls();
+    void FillPrinterCombo();
+    void OpenFunction(int pageNumber);
+    void ReviewMessages();
+
+    ShowPageFunction showPage_;
+    PrinterList printers_;
+    QComboBox* printerCombo_ = nullptr;
+    QPixmap printerPicture_;
+};

@@ -1,0 +1,78 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QPixmap>
+#include <QString>
+#include <array>
+#include <functional>
+
+class MainMenuPage;
+class Page;
+class PageCombo;
+class QAction;
+class QEventLoop;
+class ServiceApp;
+
+// The one top-level window: banner with page title and header line, the page selector, the menu,
+// and the ten pages below the banner, of which exactly one is shown.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+  public:
+    static constexpr int kPageCount = 10;
+    // A second copy looks for the window carrying this property.
+    static constexpr const char* kInstanceProperty = "Servato2";
+
+    // Makes operation page k (1...9) as a child of parent; null leaves it to the window.
+    using PageFactory = std::function<Page*(int k, QWidget* parent)>;
+
+    explicit MainWindow(ServiceApp& app, PageFactory pageFactory = {});
+    ~MainWindow() override;
+
+    // Builds the pages behind the splash screen and shows page 0. False when no served printer
+    // is installed (the window is then done).
+    bool Open();
+    // Open, show, and return when the window has closed.
+    void Run();
+
+    // Selects page k in the page selector and changes to it; nothing happens for a page without
+    // a row in the selector.
+    void ShowPage(int k);
+    int CurrentPage() const { return currentPage_; }
+    Page* PageAt(int k) const;
+    PageCombo* pageCombo() const { return pageCombo_; }
+    QAction* printerSettingsAction() const { return printerSettingsAction_; }
+    // Restores and raises the window (a second copy was started).
+    void BringToFront();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void CreatePages();
+    Page* CreateOperationPage(int k);
+    void FillPageCombo();
+    void CreateMenu();
+    void ChangePage(int k);
+    void ShowOnly(int k);
+    void PaintBanner(QWidget* client);
+    void EditPrinterSettings();
+
+    ServiceApp& app_;
+    PageFactory pageFactory_;
+    QWidget* client_ = nullptr;
+    PageCombo* pageCombo_ = nullptr;
+    std::array<Page*, kPageCount> pages_{};
+    MainMenuPage* mainMenu_ = nullptr;
+    std::array<QString, kPageCount> titles_;
+    std::array<QString, kPageCount> headers_;
+    QPixmap mainMenuBanner_;
+    QPixmap operationBanner_;
+    QPixmap pageIcons_;
+    bool showingMainMenuBanner_ = true;
+    int currentPage_ = 0;
+    QAction* printerSettingsAction_ = nullptr;
+    QEventLoop* runLoop_ = nullptr;  // the loop of Run while it runs
+};

@@ -1,0 +1,114 @@
+#include <gtest/gtest.h>
+
+#include <QAbstractItemView>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QTest>
+
+#include "RecordingMessages.h"
+#include "TestInstallation.h"
+#include "VirtualClock.h"
+#include "app/AlignmentValueBox.h"
+#include "app/CopyMenu.h"
+#include "app/MarkCombo.h"
+#include "app/ServiceApp.h"
+#include "platform/Clipboard.h"
+
+namespace {
+
+TEST(MarkComboTest, MarkedEntriesCannotBeChosen) {
+    MarkCombo combo;
+    combo.AddEntry("Plain paper", 11);
+    combo.AddEntry("Backlit film", 12 | MarkCombo::kMark);
+    combo.AddEntry("Canvas", 13);
+    combo.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&combo));
+
+    EXPECT_FALSE(combo.IsMarked(0));
+    EXPECT_TRUE(combo.IsMarked(1));
+    EXPECT_FALSE(combo.IsMarked(7));
+    EXPECT_EQ(combo.ItemValue(1), 12u | MarkCombo::kMark);
+
+    // From the keyboard on the closed list.
+    QTest::keyClick(&combo, Qt::Key_Down);
+    EXPECT_EQ(combo.currentIndex(), 0);
+    QTest::keyClick(&combo, Qt::Key_End);
+    EXPECT_EQ(combo.currentIndex(), 2);
+
+    // From the open list: the entry selected when it opened comes back.
+    combo.showPopup();
+    combo.view()->setCurrentIndex(combo.model()->index(1, 0));
+    QTest::keyClick(combo.view(), Qt::Key_Return);
+    EXPECT_EQ(combo.currentIndex(), 2);
+
+    // Unmarking makes it choosable; the page's value survives the mark.
+    combo.SetMark(1, 0);
+    EXPECT_EQ(combo.ItemValue(1), 12u);
+    combo.showPopup();
+    combo.view()->setCurrentIndex(combo.model()->index(1, 0));
+    QTest::keyClick(combo.view(), Qt::Key_Return);
+    EXPECT_EQ(combo.currentIndex(), 1);
+
+    combo.SetMark(0, MarkCombo::kMark);
+    EXPECT_EQ(combo.ItemValue(0), 11u | MarkCombo::kMark);
+    combo.SetRowHeight(15);
+    EXPECT_EQ(combo.view()->sizeHintForRow(0), 15);
+}
+
+TEST(AlignmentValueBoxTest, KeepsValuesFromOneToNine) {
+    QWidget window;
+    auto* box = new AlignmentValueBox(&window);
+    auto* other = new QLineEdit(&window);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    box->setFocus();
+
+    box->SetValue(6);
+    EXPECT_EQ(box->LastAccepted(), 6);
+    box->clear();
+    QTest::keyClicks(box, "x0");
+    EXPECT_EQ(box->text(), "1");
+    QTest::keyClicks(box, "5");  // "15" clamps
+    EXPECT_EQ(box->text(), "9");
+    EXPECT_EQ(box->Value(), 9);
+
+    box->clear();
+    QTest::keyClicks(box, "-");
+    EXPECT_EQ(box->text(), "");
+    EXPECT_EQ(box->LastAccepted(), 9);
+    other->setFocus();
+    QApplication::processEvents();
+    EXPECT_FALSE(box->hasFocus());
+    EXPECT_EQ(box->text(), "9");
+}
+
+TEST(CopyMenuTest, RightClickOffersCopyOfTheSelection) {
+    TestInstallation installation;
+    RecordingMessages messages;
+    VirtualClock clock;
+    EmptySpooler spooler;
+    ServiceApp app(installation.ProgramFolder(), {messages, clock, spooler});
+
+    QPlainTextEdit box;
+    box.setReadOnly(true);
+    box.setPlainText("JI:0001;\nJI:0002;");
+    auto* copyMenu = new CopyMenu(&box, app);
+    box.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&box));
+
+    Clipboard::SetText("before");
+    box.selectAll();
+    QTest::mouseClick(box.viewport(), Qt::RightButton, {}, QPoint(10, 10));
+    ASSERT_TRUE(copyMenu->menu()->isVisible());
+    EXPECT_EQ(copyMenu->copyAction()->text(), "Copy");
+    copyMenu->copyAction()->trigger();
+    EXPECT_EQ(Clipboard::Text(), "JI:0001;\nJI:0002;");
+    copyMenu->menu()->hide();
+
+    // Nothing selected copies nothing.
+    box.moveCursor(QTextCursor::End);
+    copyMenu->CopySelection();
+    EXPECT_EQ(Clipboard::Text(), "JI:0001;\nJI:0002;");
+}
+
+}  // namespace

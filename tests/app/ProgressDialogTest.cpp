@@ -1,0 +1,121 @@
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <memory>
+
+#include "RecordingMessages.h"
+#include "TestInstallation.h"
+#include "VirtualClock.h"
+#include "app/ProgressDialog.h"
+#include "app/ServiceApp.h"
+
+namespace {
+
+class ProgressDialogTest : public ::testing::Test {
+  protected:
+    ProgressDialogTest() : app_(installation_.ProgramFolder(), {messages_, clock_, spooler_}) {
+        owner_.resize(600, 453);
+        owner_.show();
+    }
+
+    TestInstallation installation_;
+    RecordingMessages messages_;
+    VirtualClock clock_;
+    EmptySpooler spooler_;
+    ServiceApp app_;
+    QWidget owner_;
+};
+
+TEST_F(ProgressDialogTest, TimeLimitIsReachedOnlyAfterItsTime) {
+    ProgressDialog dialog(app_);
+    ASSERT_TRUE(dialog.Show("Nozzle check", 1'000'000, true, &owner_));
+    EXPECT_EQ(dialog.windowTitle(), "Nozzle check");
+    EXPECT_EQ(dialog.size(), QSize(332, 131));
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_FALSE(owner_.isEnabled());
+    EXPECT_TRUE(dialog.isEnabled());
+    bool messageShown = false;
+    for (const QLabel* label : dialog.findChildren<QLabel*>()) {
+        if (label->text() == "Working, please wait") {
+            messageShown = label->geometry() == QRect(74, 18, 242, 35);
+        }
+    }
+    EXPECT_TRUE(messageShown);
+    EXPECT_EQ(dialog.cancelButton()->text(), "Cancel");
+    EXPECT_EQ(dialog.cancelButton()->geometry(), QRect(122, 75, 88, 21));
+
+    const int64_t start = clock_.NowMs();
+    int frameChanges = 0;
+    int lastFrame = dialog.blinkFrame();
+    int state = ProgressDialog::Running;
+    while ((state = dialog.Poll()) == ProgressDialog::Running) {
+        ASSERT_LT(clock_.NowMs() - start, 1'000'000);
+        if (dialog.blinkFrame() != lastFrame) {
+            ++frameChanges;
+            lastFrame = dialog.blinkFrame();
+        }
+        if (clock_.NowMs() - start < 990'000) clock_.AdvanceMs(990);  // keeps the test short
+    }
+    EXPECT_EQ(state, ProgressDialog::TimeLimitReached);
+    EXPECT_GE(clock_.NowMs() - start, 1'000'000);
+    EXPECT_GT(frameChanges, 100);
+    EXPECT_FALSE(owner_.isEnabled());
+
+    dialog.Close();
+    EXPECT_TRUE(owner_.isEnabled());
+    EXPECT_FALSE(dialog.isVisible());
+}
+
+TEST_F(ProgressDialogTest, CancelStopsAndHides) {
+    ProgressDialog dialog(app_);
+    dialog.Show("Cleaning", 60'000, true, &owner_);
+    EXPECT_EQ(dialog.Poll(), ProgressDialog::Running);
+    QTest::mouseClick(dialog.cancelButton(), Qt::LeftButton);
+    EXPECT_EQ(dialog.Poll(), ProgressDialog::Cancelled);
+    EXPECT_FALSE(dialog.isVisible());
+    // The time limit passing afterwards does not change what the user chose.
+    clock_.AdvanceMs(120'000);
+    EXPECT_EQ(dialog.Poll(), ProgressDialog::Cancelled);
+    dialog.Close();
+    EXPECT_TRUE(owner_.isEnabled());
+}
+
+TEST_F(ProgressDialogTest, WithoutCancelTheUserCannotStopIt) {
+    ProgressDialog dialog(app_);
+    dialog.Show("Firmware", 30'000, false, &owner_);
+    EXPECT_FALSE(dialog.cancelButton()->isVisible());
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    EXPECT_EQ(dialog.Poll(), ProgressDialog::Running);
+    EXPECT_TRUE(dialog.isVisible());
+    dialog.Close();
+}
+
+TEST_F(ProgressDialogTest, DestroyingItReenablesTheOwner) {
+    auto dialog = std::make_unique<ProgressDialog>(app_);
+    dialog->Show("Status", 5'000, true, &owner_);
+    EXPECT_FALSE(owner_.isEnabled());
+    dialog.reset();
+    EXPECT_TRUE(owner_.isEnabled());
+}
+
+TEST_F(ProgressDialogTest, NoOwnerMeansTheMainWindow) {
+    QWidget mainWindow;
+    mainWindow.show();
+    app_.SetMainWindow(&mainWindow);
+    ProgressDialog dialog(app_);
+    dialog.Show("Alignment", 5'000, true, nullptr);
+    EXPECT_FALSE(mainWindow.isEnabled());
+    EXPECT_TRUE(owner_.isEnabled());
+    dialog.Close();
+    EXPECT_TRUE(mainWindow.isEnabled());
+
+    // Without a main window there is no owner to disable.
+    app_.SetMainWindow(nullptr);
+    ProgressDialog ownerless(app_);
+    EXPECT_TRUE(ownerless.Show("Alignment", 5'000, true, nullptr));
+    ownerless.Close();
+}
+
+}  // namespace

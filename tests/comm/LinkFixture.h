@@ -1,0 +1,47 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "RecordingMessages.h"
+#include "RecordingSpooler.h"
+#include "ScriptedLibrary.h"
+#include "VirtualClock.h"
+#include "app/ServiceApp.h"
+#include "comm/CommLibrary.h"
+#include "comm/PrinterLink.h"
+
+// An application on a virtual clock whose communication library is the scripted one.
+class LinkFixture : public ::testing::Test {
+  protected:
+    static constexpr const char* kPrinter = "Corvid";
+
+    void SetUp() override {
+        script.Reset();
+        spooler.attributes["RQAPII"] = ScriptedLibrary::CompleteName();
+        spooler.folder = ScriptedLibrary::Folder();
+        ASSERT_TRUE(library.Load(kPrinter, false));
+    }
+
+    void OfferChannel(int32_t type) { script.SetChannels({{static_cast<uint32_t>(type), 0x07}}); }
+
+    static std::vector<uint8_t> StatusLine(const std::vector<uint8_t>& block) {
+        std::vector<uint8_t> bytes = {'@', 'B', 'D', 'C', ' ', 'S', 'T', '2', '\r', '\n'};
+        bytes.insert(bytes.end(), block.begin(), block.end());
+        return bytes;
+    }
+    static std::vector<uint8_t> StatusWithCode(uint8_t code) {
+        return StatusLine({0x03, 0x00, 0x01, 0x01, code});
+    }
+    static std::vector<uint8_t> Text(std::string_view text) { return {text.begin(), text.end()}; }
+
+    RecordingMessages messages;
+    VirtualClock clock;
+    RecordingSpooler spooler;
+    ServiceApp app{SERVATO_BIN_DIR, {messages, clock, spooler}};
+    ScriptedLibrary script{ScriptedLibrary::Folder() + ScriptedLibrary::CompleteName()};
+    CommLibrary library{spooler};
+};

@@ -1,0 +1,147 @@
+#include <gtest/gtest.h>
+
+#include "JobStream.h"
+#include "WireFormat.h"
+
+namespace {
+
+std::string Names(const std::vector<JobPacket>& packets) {
+    std::string names;
+    for (const JobPacket& packet : packets) names += (names.empty() ? "" : " ") + packet.name;
+    return names;
+}
+
+std::vector<JobPacket> Parse(const Bytes& job) {
+    return JobStream::Parse(job.data(), job.size());
+}
+
+void ExpectCoversEveryByte(const std::vector<JobPacket>& packets, std::size_t size) {
+    std::size_t next = 0;
+    for (const JobPacket& packet : packets) {
+        EXPECT_EQ(packet.offset, next);
+        EXPECT_GE(packet.length, 1u);
+        next = packet.offset + packet.length;
+    }
+    EXPECT_EQ(next, size);
+}
+
+}  // namespace
+
+TEST(JobStream, FindsEveryPacketOfTheCatalogue) {
+    struct Row {
+        const char* what;
+        Bytes job;
+        const char* names;
+    };
+    using namespace wire;
+    const Row rows[] = {
+        {"nozzle check",
+         Concat({EnterRemote(), Hex("4E 43 02 00 00 00"), Hex("56 49 02 00 00 01"), ExitRemote(),
+                 JobEnd()}),
+         "EnterRemote NC VI ExitRemote JobEnd"},
+        {"cleaning", Concat({EnterRemote(), Hex("43 48 02 00 00 10"), ExitRemote()}),
+         "EnterRemote CH ExitRemote"},
+        {"alignment",
+         Concat({EnterRemote(), Hex("50 48 02 00 00 2C"), Hex("53 4E 03 00 00 01 02"),
+                 Hex("44 41 04 00 00 00 00 05"), Hex("44 54 03 00 00 00 82"), Hex("53 56 00 00"),
+                 Hex("4C 44 00 00"), ExitRemote(), JobEnd()}),
+         "EnterRemote PH SN DA DT SV LD ExitRemote JobEnd"},
+        {"slot write",
+         Concat(
+             {EnterRemote(), SlotWrite(3, 2, -70, 5, "Canvas"), Hex("53 56 00 00"), ExitRemote()}),
+         "EnterRemote EX SV ExitRemote"},
+        {"selection and sheet",
+         Concat({EnterRemote(), Hex("45 58 07 00 00 00 00 00 1C 00 00"), Hex("53 53 02 00 00 03"),
+                 ExitRemote()}),
+         "EnterRemote EX SS ExitRemote"},
+        {"sample group", Concat({Hex("1B 7C 01 06 00 61 02 E8 17 74 01"), BytesOf("%PDF-1.4 x")}),
+         "EscBar PDF"},
+        {"firmware",
+         Concat(
+             {Bytes(100, 0x11), Hex("1B 7D 01 05 00 61 02 70 8F 38"), FirmwareFile("I20711", 50)}),
+         "Padding EscBrace Firmware"},
+        {"firmware for I00000, tail padding",
+         Concat({Hex("1B 7D 01 05 00 61 02 70 8F 38"), FirmwareFile("I20711", 5), Bytes(40, 0)}),
+         "EscBrace Firmware Unknown"},
+        {"status query", Hex("73 74 01 00 01"), "st"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        const std::vector<JobPacket> packets = Parse(row.job);
+        EXPECT_EQ(Names(packets), row.names);
+        ExpectCoversEveryByte(packets, row.job.size());
+    }
+    const Bytes slotJob = Concat({EnterRemote(), SlotWrite(3, 2, -70, 5, "Canvas")});
+    EXPECT_EQ(Parse(slotJob).at(1).length, 107u);
+    const Bytes firmwareJob =
+        Concat({Hex("1B 7D 01 05 00 61 02 70 8F 38"), FirmwareFile("I20711", 50)});
+    EXPECT_EQ(Parse(firmwareJob).at(1).length, 82u);
+    EXPECT_TRUE(Parse(firmwareJob).at(1).complete);
+}
+
+TEST(JobStream, DamageIsSkippedAndTheRestStillFound) {
+    using namespace wire;
+    struct Row {
+        const char* what;
+        Bytes job;
+        const char* names;
+    };
+    const Bytes firmware = FirmwareFile("I20711", 50);
+    const Row rows[] = {
+        {"garbage between packets",
+         Concat({EnterRemote(), Hex("00 FF 80 7F"), Hex("43 48 02 00 00 10"), ExitRemote()}),
+         "EnterRemote Unknown CH ExitRemote"},
+        {"stray text before a command", Concat({Hex("48 45 4C 4C 4F"), Hex("43 48 02 00 00 10")}),
+         "Unknown CH"},
+        {"stray text before an escape", Concat({Hex("48 45 4C 4C 4F"), ExitRemote()}),
+         "Unknown ExitRemote"},
+        {"unknown command skipped whole", Concat({Hex("58 59 02 00 4E 43"), ExitRemote()}),
+         "XY ExitRemote"},
+        {"unknown escape", Concat({Hex("1B 21 00"), ExitRemote()}), "Esc Unknown ExitRemote"},
+        {"command cut off", Concat({EnterRemote(), Hex("4E 43 02 00 00")}), "EnterRemote NC"},
+        {"EnterRemote cut off", Hex("1B 40 1B 28 52 08 00"), "Reset EscParen"},
+        {"ExitRemote cut off", Hex("1B 00 00"), "ExitRemote"},
+        {"firmware file shorter than its header says",
+         Concat(
+             {Hex("1B 7D 01 05 00 61 02 70 8F 38"), Bytes(firmware.begin(), firmware.end() - 1)}),
+         "EscBrace Firmware"},
+        {"firmware without header", Concat({Hex("1B 7D 01 05 00 61 02 70 8F 38"), Hex("01 02 03")}),
+         "EscBrace Firmware"},
+        {"lone letter", Hex("4E"), "N?"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        const std::vector<JobPacket> packets = Parse(row.job);
+        EXPECT_EQ(Names(packets), row.names);
+        ExpectCoversEveryByte(packets, row.job.size());
+    }
+    const Bytes cutFirmware = rows[8].job;
+    EXPECT_FALSE(Parse(cutFirmware).back().complete);
+    EXPECT_EQ(Parse(rows[5].job).back().kind, JobPacket::kTruncated);
+}
+
+TEST(JobStream, EveryPrefixOfAJobParsesToTheEnd) {
+    using namespace wire;
+    const Bytes job = Concat({EnterRemote(), Hex("50 48 02 00 00 2C"), SlotWrite(1, 1, 0, 3, "A"),
+                              Hex("53 56 00 00"), ExitRemote(), JobEnd(),
+                              Hex("1B 7D 01 05 00 61 02 70 8F 38"), FirmwareFile("I1", 20)});
+    for (std::size_t cut = 1; cut <= job.size(); ++cut) {
+        const std::vector<JobPacket> packets = JobStream::Parse(job.data(), cut);
+        ExpectCoversEveryByte(packets, cut);
+    }
+}
+
+TEST(JobStream, ScanWaitsForTheRestOfAPacketUnlessAtTheEnd) {
+    const Bytes status = wire::Hex("73 74 01 00 01 56 49");
+    JobPacket packet;
+    for (std::size_t length = 1; length < 5; ++length) {
+        EXPECT_FALSE(JobStream::ScanPacket(status.data(), length, false, packet)) << length;
+        ASSERT_TRUE(JobStream::ScanPacket(status.data(), length, true, packet));
+        EXPECT_EQ(packet.kind, JobPacket::kTruncated);
+        EXPECT_EQ(packet.length, length);
+    }
+    ASSERT_TRUE(JobStream::ScanPacket(status.data(), status.size(), false, packet));
+    EXPECT_EQ(packet.kind, JobPacket::kCommand);
+    EXPECT_EQ(packet.name, "st");
+    EXPECT_EQ(packet.length, 5u);
+}

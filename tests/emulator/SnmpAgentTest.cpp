@@ -1,0 +1,147 @@
+#include <gtest/gtest.h>
+
+#include "SnmpAgent.h"
+#include "SnmpMessage.h"
+#include "WireFormat.h"
+
+namespace {
+
+constexpr std::int64_t kNow = 1'800'000'000'000;
+
+Printer MakePrinter(const char* model = "ZENTA Corvid 4000") {
+    PrinterModel chosen;
+    PrinterModel::ForName(model, chosen);
+    return Printer(chosen, PrinterState(), WorkDurations());
+}
+
+Bytes Request(std::uint8_t type, std::initializer_list<ObjectIdentifier> oids,
+              const std::string& community = "public") {
+    SnmpMessage message;
+    message.community = community;
+    message.pduType = type;
+    message.requestId = 77;
+    for (const ObjectIdentifier& oid : oids)
+        message.bindings.push_back({oid, SnmpMessage::kNull, {}});
+    return message.Encode();
+}
+
+bool Ask(SnmpAgent& agent, const Bytes& request, SnmpMessage& response) {
+    SnmpAgent::Exchange exchange;
+    const Bytes reply = agent.Handle(request.data(), request.size(), kNow, 100, exchange);
+    return !reply.empty() && SnmpMessage::Decode(reply.data(), reply.size(), response);
+}
+
+std::string Text(const SnmpMessage::VarBind& binding) {
+    return std::string(binding.value.begin(), binding.value.end());
+}
+
+std::int32_t Integer(const SnmpMessage::VarBind& binding) {
+    std::int32_t value = -999;
+    if (!binding.value.empty()) {
+        value = static_cast<std::int8_t>(binding.value[0]);
+        for (std::size_t i = 1; i < binding.value.size(); ++i)
+            value = value * 256 + binding.value[i];
+    }
+    return value;
+}
+
+const ObjectIdentifier kDeviceId{1, 3, 6, 1, 4, 1, 2699, 1, 2, 1, 2, 1, 1, 3, 1};
+const ObjectIdentifier kPrinterStatus{1, 3, 6, 1, 2, 1, 25, 3, 5, 1, 1, 1};
+
+}  // namespace
+
+TEST(SnmpAgent, AnswersTheDeviceIdAndRefusesUnknownObjectsWithNoSuchName) {
+    Printer printer = MakePrinter("ZENTA Corvid 2000");
+    SnmpAgent agent(printer);
+    SnmpMessage response;
+    ASSERT_TRUE(Ask(agent, Request(SnmpMessage::kGetRequest, {kDeviceId}), response));
+    EXPECT_EQ(response.pduType, SnmpMessage::kGetResponse);
+    EXPECT_EQ(response.requestId, 77);
+    EXPECT_EQ(response.errorStatus, SnmpMessage::kNoError);
+    EXPECT_EQ(Text(response.bindings.at(0)),
+              "MFG:ZENTA;CMD:REMOTE1;MDL:Corvid 2000;CLS:PRINTER;DES:ZENTA Corvid 2000;");
+
+    ASSERT_TRUE(
+        Ask(agent, Request(SnmpMessage::kGetRequest, {kDeviceId, {1, 3, 6, 1, 9, 9}}), response));
+    EXPECT_EQ(response.errorStatus, SnmpMessage::kNoSuchName);
+    EXPECT_EQ(response.errorIndex, 2);
+    ASSERT_EQ(response.bindings.size(), 2u);
+    EXPECT_EQ(response.bindings[1].valueTag, SnmpMessage::kNull);
+
+    ASSERT_TRUE(Ask(agent, Request(SnmpMessage::kGetNextRequest, {kDeviceId}), response));
+    EXPECT_EQ(response.errorStatus, SnmpMessage::kNoSuchName) << "nothing after the last object";
+
+    SnmpAgent::Exchange exchange;
+    const Bytes foreign = Request(SnmpMessage::kGetRequest, {kDeviceId}, "private");
+    EXPECT_TRUE(agent.Handle(foreign.data(), foreign.size(), kNow, 0, exchange).empty());
+    EXPECT_EQ(exchange.kind, "community");
+}
+
+TEST(SnmpAgent, WalksOneSupplyRowPerInkSlotWithTheStatusBlockLevels) {
+    for (const auto& [model, slots] :
+         {std::pair{"ZENTA Corvid 4000", 8u}, std::pair{"ZENTA Corvid 2000", 4u}}) {
+        SCOPED_TRACE(model);
+        Printer printer = MakePrinter(model);
+        FaultSet faults;
+        faults.lowInk = 7;
+        printer.SetFaults(faults);
+        SnmpAgent agent(printer);
+        ObjectIdentifier at{1, 3, 6, 1, 2, 1, 43, 11, 1, 1, 9};
+        std::vector<std::int32_t> levels;
+        for (;;) {
+            SnmpMessage response;
+            ASSERT_TRUE(Ask(agent, Request(SnmpMessage::kGetNextRequest, {at}), response));
+            ASSERT_EQ(response.errorStatus, SnmpMessage::kNoError);
+            at = response.bindings.at(0).oid;
+            if (at.size() != 13 || at[10] != 9) break;
+            levels.push_back(Integer(response.bindings[0]));
+        }
+        ASSERT_EQ(levels.size(), slots);
+        EXPECT_EQ(levels.front(), 100);
+        EXPECT_EQ(levels.back(), 7);
+        const Bytes block = printer.StatusBlockBytes(kNow);
+        EXPECT_EQ(block[block.size() - 4], 7) << "last ink entry's percent, before field 0x13";
+    }
+}
+
+TEST(SnmpAgent, PrinterStatusFollowsTheStatusCode) {
+    Printer printer = MakePrinter();
+    SnmpAgent agent(printer);
+    struct Row {
+        const char* what;
+        FaultSet faults;
+        std::int32_t expected;
+    };
+    FaultSet busy;
+    busy.notReady = true;
+    FaultSet error;
+    error.error = true;
+    const Row rows[] = {{"ready", FaultSet(), 3}, {"busy", busy, 4}, {"error", error, 1}};
+    for (const Row& row : rows) {
+        printer.SetFaults(row.faults);
+        SnmpMessage response;
+        ASSERT_TRUE(Ask(agent, Request(SnmpMessage::kGetRequest, {kPrinterStatus}), response));
+        EXPECT_EQ(Integer(response.bindings.at(0)), row.expected) << row.what;
+    }
+}
+
+TEST(SnmpAgent, WrappedStatusQueryAnswersTheStatusBlock) {
+    Printer printer = MakePrinter();
+    SnmpAgent agent(printer);
+    const Bytes request = wire::WrappedRequest(wire::Hex("73 74 01 00 01"));
+    SnmpMessage response;
+    ASSERT_TRUE(Ask(agent, request, response));
+    ASSERT_EQ(response.bindings.size(), 1u);
+    EXPECT_EQ(response.bindings[0].valueTag, SnmpMessage::kOctetString);
+    const std::string reply = Text(response.bindings[0]);
+    ASSERT_EQ(reply.rfind("@BDC ST2\r\n", 0), 0u);
+    const Bytes block(reply.begin() + 10, reply.end());
+    ASSERT_GE(block.size(), 2u);
+    EXPECT_EQ(block.size(), 2u + (block[0] | (block[1] << 8)));
+    EXPECT_EQ(ToHex(Bytes(block.begin() + 2, block.begin() + 5)), "010104");  // ready
+
+    const Bytes damaged = wire::WrappedRequest(wire::Hex("73 74 01 00 01"));
+    Bytes cut(damaged.begin(), damaged.end() - 1);
+    SnmpAgent::Exchange exchange;
+    EXPECT_TRUE(agent.Handle(cut.data(), cut.size(), kNow, 0, exchange).empty());
+}

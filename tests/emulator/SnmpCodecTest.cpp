@@ -1,0 +1,175 @@
+#include <gtest/gtest.h>
+
+#include "SnmpMessage.h"
+#include "WireFormat.h"
+#include "WrappedCommand.h"
+
+namespace {
+
+// Rewrites every length of a BER encoding in the long form (0x82 hi lo), as some agents and
+// libraries send them.
+Bytes WithLongLengths(const Bytes& in, std::size_t& at, std::size_t end) {
+    Bytes out;
+    while (at < end) {
+        const std::uint8_t tag = in[at++];
+        std::size_t length = in[at++];
+        if (length & 0x80) {
+            const std::size_t count = length & 0x7F;
+            length = 0;
+            for (std::size_t i = 0; i < count; ++i) length = (length << 8) | in[at++];
+        }
+        Bytes contents;
+        if (tag & 0x20) {
+            std::size_t inner = at;
+            contents = WithLongLengths(in, inner, at + length);
+        } else {
+            contents.assign(in.begin() + at, in.begin() + at + length);
+        }
+        at += length;
+        out.push_back(tag);
+        out.push_back(0x82);
+        out.push_back(static_cast<std::uint8_t>(contents.size() >> 8));
+        out.push_back(static_cast<std::uint8_t>(contents.size()));
+        out.insert(out.end(), contents.begin(), contents.end());
+    }
+    return out;
+}
+
+Bytes WithLongLengths(const Bytes& in) {
+    std::size_t at = 0;
+    return WithLongLengths(in, at, in.size());
+}
+
+bool Unwrap(const Bytes& datagram, Bytes& command) {
+    SnmpMessage message;
+    if (!SnmpMessage::Decode(datagram.data(), datagram.size(), message)) return false;
+    if (message.community != "tarnel" || message.pduType != SnmpMessage::kGetRequest ||
+        message.bindings.size() != 1) {
+        return false;
+    }
+    return WrappedCommand::Extract(message.bindings[0].oid, command) == WrappedCommand::kCommand;
+}
+
+}  // namespace
+
+TEST(SnmpCodec, WrappedCommandsComeBackByteForByte) {
+    struct Row {
+        const char* what;
+        const char* command;
+        std::size_t escapes;  // command bytes of 0x80 or more
+    };
+    const Row rows[] = {
+        {"status query", "73 74 01 00 01", 0},
+        {"platen gap query", "53 4E 02 00 01 01", 0},
+        {"detail read of slot 10", "45 58 07 00 01 00 00 00 1B 89 00", 1},
+        {"eleven bytes with 1B and E8", "45 58 07 00 01 E8 1B 80 FF 81 7F", 4},
+        {"one byte", "00", 0},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        const Bytes command = wire::Hex(row.command);
+        const Bytes datagram = wire::WrappedRequest(command);
+        // The 14-byte prefix, the 4-byte tail header, one extra byte per escape, 32 bytes around.
+        EXPECT_EQ(datagram.size(), 14 + 4 + command.size() + row.escapes + 32);
+        Bytes decoded;
+        ASSERT_TRUE(Unwrap(datagram, decoded));
+        EXPECT_EQ(ToHex(decoded), ToHex(command));
+        ASSERT_TRUE(Unwrap(WithLongLengths(datagram), decoded));
+        EXPECT_EQ(ToHex(decoded), ToHex(command));
+    }
+}
+
+TEST(SnmpCodec, EscapeIsOneBase128SubIdentifier) {
+    // 0xE8 travels as 0x81 0x68; the OID sub-identifier it decodes to is 232, not 129 and 104.
+    const Bytes datagram = wire::WrappedRequest(wire::Hex("E8"));
+    SnmpMessage message;
+    ASSERT_TRUE(SnmpMessage::Decode(datagram.data(), datagram.size(), message));
+    const ObjectIdentifier& oid = message.bindings[0].oid;
+    ASSERT_EQ(oid.size(), WrappedCommand::Prefix().size() + 5);
+    EXPECT_EQ(oid.back(), 0xE8u);
+    EXPECT_EQ(oid[oid.size() - 5], 4u);  // length + 3
+}
+
+TEST(SnmpCodec, DamagedDatagramsAreRefusedWithoutReadingPastThem) {
+    const Bytes good = wire::WrappedRequest(wire::Hex("73 74 01 00 01"));
+    for (std::size_t cut = 0; cut < good.size(); ++cut) {
+        SnmpMessage message;
+        EXPECT_FALSE(SnmpMessage::Decode(good.data(), cut, message)) << "cut at " << cut;
+    }
+    struct Row {
+        const char* what;
+        Bytes datagram;
+    };
+    Bytes trailing = good;
+    trailing.push_back(0x00);
+    Bytes indefinite = good;
+    indefinite[1] = 0x80;
+    Bytes lengthTooLong = good;
+    lengthTooLong[1] = 0x84;
+    Bytes hugeLongForm = wire::Hex("30 84 FF FF FF FF 02 01 00");
+    Bytes notSnmp = wire::Hex("4E 43 02 00 00 00");
+    const Row rows[] = {{"trailing byte", trailing},
+                        {"indefinite length", indefinite},
+                        {"long form past the end", lengthTooLong},
+                        {"four-byte length past the end", hugeLongForm},
+                        {"a raw command", notSnmp}};
+    for (const Row& row : rows) {
+        SnmpMessage message;
+        EXPECT_FALSE(SnmpMessage::Decode(row.datagram.data(), row.datagram.size(), message))
+            << row.what;
+    }
+}
+
+TEST(SnmpCodec, WrappedTailsThatDoNotAddUpAreMalformed) {
+    const ObjectIdentifier& prefix = WrappedCommand::Prefix();
+    auto with = [&](std::initializer_list<std::uint32_t> tail) {
+        ObjectIdentifier oid = prefix;
+        oid.insert(oid.end(), tail);
+        return oid;
+    };
+    struct Row {
+        const char* what;
+        ObjectIdentifier oid;
+        WrappedCommand::Result expected;
+    };
+    const Row rows[] = {
+        {"good", with({4, 8, 0, 1, 0x41}), WrappedCommand::kCommand},
+        {"no tail", with({}), WrappedCommand::kMalformed},
+        {"length says two, one byte", with({5, 8, 0, 2, 0x41}), WrappedCommand::kMalformed},
+        {"first byte not length+3", with({9, 8, 0, 1, 0x41}), WrappedCommand::kMalformed},
+        {"second byte not 8", with({4, 9, 0, 1, 0x41}), WrappedCommand::kMalformed},
+        {"sub-identifier above 255", with({4, 8, 0, 1, 300}), WrappedCommand::kMalformed},
+        {"standard object", {1, 3, 6, 1, 2, 1, 1, 1, 0}, WrappedCommand::kNotWrapped},
+        {"prefix cut short", {1, 3, 6, 1, 4, 1, 1248, 1, 2}, WrappedCommand::kNotWrapped},
+    };
+    for (const Row& row : rows) {
+        Bytes command;
+        EXPECT_EQ(WrappedCommand::Extract(row.oid, command), row.expected) << row.what;
+    }
+}
+
+TEST(SnmpCodec, EncodedResponseDecodesToTheSameMessage) {
+    SnmpMessage message;
+    message.community = "public";
+    message.pduType = SnmpMessage::kGetResponse;
+    message.requestId = 0x12345678;
+    message.bindings.push_back(
+        {{1, 3, 6, 1, 2, 1, 1, 3, 0}, SnmpMessage::kTimeTicks, SnmpMessage::IntegerContents(128)});
+    message.bindings.push_back({{1, 3, 6, 1, 4, 1, 2699, 1, 2, 1, 2, 1, 1, 3, 1},
+                                SnmpMessage::kOctetString,
+                                Bytes(300, 'x')});  // long-form length
+    const Bytes encoded = message.Encode();
+    SnmpMessage decoded;
+    ASSERT_TRUE(SnmpMessage::Decode(encoded.data(), encoded.size(), decoded));
+    EXPECT_EQ(decoded.requestId, 0x12345678);
+    ASSERT_EQ(decoded.bindings.size(), 2u);
+    EXPECT_EQ(decoded.bindings[0].value, (Bytes{0x00, 0x80}));
+    EXPECT_EQ(decoded.bindings[1].oid, message.bindings[1].oid);
+    EXPECT_EQ(decoded.bindings[1].value.size(), 300u);
+
+    const std::pair<std::int32_t, const char*> integers[] = {
+        {0, "00"},  {127, "7F"},    {128, "0080"},
+        {-1, "FF"}, {-129, "FF7F"}, {0x7FFFFFFF, "7FFFFFFF"}};
+    for (const auto& [value, hex] : integers)
+        EXPECT_EQ(ToHex(SnmpMessage::IntegerContents(value)), hex);
+}
