@@ -83,7 +83,8 @@ int32_t RqLibrary::GetAvailableChannel(const char* printer, uint8_t* buffer, int
     if (host.empty()) return kNoPrinter;
     const RqSettings settings = RqConfig::ForHost(host);
 
-    // Both probes run at once: the control port's connect and a device ID request to the agent.
+    // Both probes run at once: the control port's connect and a device ID request to the agent
+    // (any answer of the agent counts, also one without the object).
     Socket control = Socket::TcpConnecting(host, settings.controlPort);
     const Socket agent = Socket::Udp(host, settings.snmpPort);
     const Deadline deadline(settings.probeTimeoutMs);

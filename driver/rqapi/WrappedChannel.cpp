@@ -82,7 +82,9 @@ int32_t WrappedChannel::Get(const Socket& socket, std::string_view community, in
         const auto response = DecodeGetResponse(std::span(datagram.data(), size_t(count)));
         // Late answers to earlier requests and stray datagrams are skipped.
         if (!response || response->requestId != requestId) continue;
-        if (response->errorStatus != 0 || response->valueTag != kOctetStringTag) return kRefused;
+        if (response->errorStatus != 0 || response->valueTag != kOctetStringTag) {
+            return kNoSuchObject;
+        }
         value = response->value;
         return static_cast<int32_t>(value.size());
     }
