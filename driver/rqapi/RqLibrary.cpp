@@ -89,10 +89,12 @@ int32_t RqLibrary::GetAvailableChannel(const char* printer, uint8_t* buffer, int
     const Socket agent = Socket::Udp(host, settings.snmpPort);
     const Deadline deadline(settings.probeTimeoutMs);
     std::vector<uint8_t> value;
-    const bool wrappedUsable =
-        agent.IsOpen() && WrappedChannel::Get(agent, settings.community, kProbeRequestId,
-                                              EncodeObjectIdentifier(kDeviceIdObject),
-                                              settings.probeTimeoutMs, value) >= 0;
+    const int32_t answer = agent.IsOpen()
+                               ? WrappedChannel::Get(agent, settings.community, kProbeRequestId,
+                                                     EncodeObjectIdentifier(kDeviceIdObject),
+                                                     settings.probeTimeoutMs, value)
+                               : kFailure;
+    const bool wrappedUsable = answer >= 0 || answer == kNoSuchObject;
     const bool plainUsable = control.IsOpen() && control.WaitConnected(deadline.RemainingMs()) == 1;
 
     PutRecord(buffer, kPlainChannel, plainUsable);
