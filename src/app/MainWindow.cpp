@@ -33,17 +33,6 @@ constexpr QRect kHeaderRect(15, 42, 595 - 15, 60 - 42);
 constexpr QRect kPageComboRect(338, 15, 531 - 338, 30 - 15);
 constexpr QColor kTitleColor(0, 0, 255);
 
-QPixmap Picture(int number) {
-    return QPixmap(QStringLiteral(":/bitmap/%1").arg(number));
-}
-
-QPixmap WithMagentaTransparent(QPixmap picture) {
-    if (!picture.isNull() && !picture.hasAlphaChannel()) {
-        picture.setMask(picture.createMaskFromColor(QColor(255, 0, 255)));
-    }
-    return picture;
-}
-
 // Pages whose "page" menu item lets the driver edit the printer's settings.
 bool UsesPrinterSettings(int page) {
     return page == 1 || page == 3 || page == 5 || page == 8 || page == 9;
@@ -62,17 +51,17 @@ MainWindow::MainWindow(ServiceApp& app, PageFactory pageFactory)
 MainWindow::~MainWindow() = default;
 
 bool MainWindow::Open() {
-    setWindowIcon(QIcon(Picture(kWindowIcon)));
+    setWindowIcon(QIcon(app_.LoadBitmap(kWindowIcon)));
     app_.SetDefaultFont(font());
     SplashScreen splash(app_);
     splash.Show();
     setProperty(kInstanceProperty, true);
 
-    mainMenuBanner_ = Picture(kMainMenuBanner);
-    operationBanner_ = Picture(kOperationBanner);
+    mainMenuBanner_ = app_.LoadBitmap(kMainMenuBanner);
+    operationBanner_ = app_.LoadBitmap(kOperationBanner);
     showingMainMenuBanner_ = true;
     CreatePages();
-    pageIcons_ = WithMagentaTransparent(Picture(kPageIconStrip));
+    pageIcons_ = app_.LoadBitmap(kPageIconStrip);
     FillPageCombo();
     CreateMenu();
     splash.Finish();
@@ -126,7 +115,6 @@ void MainWindow::FillPageCombo() {
     }
     pageCombo_->setGeometry(kPageComboRect);
     pageCombo_->setFont(app_.GetTextFont(-1));
-    pageCombo_->setAccessibleName(app_.LoadText(500));
     pageCombo_->hide();
     connect(pageCombo_, &PageCombo::pageChosen, this, [this](int k) { ChangePage(k); });
 }
@@ -192,6 +180,7 @@ void MainWindow::ChangePage(int k) {
     currentPage_ = k;
     client_->update();
     pageCombo_->SelectPageQuietly(k);
+    pageCombo_->setAccessibleName(titles_[static_cast<size_t>(k)]);
 }
 
 void MainWindow::ShowOnly(int k) {
@@ -232,19 +221,9 @@ void MainWindow::PaintBanner(QWidget* client) {
 void MainWindow::EditPrinterSettings() {
     SelectedPrinter& selected = app_.selectedPrinter();
     if (!selected.defaults) return;
-    PrinterSettingsDialog::Edit(this, app_.LoadText(501), selected.printerName, *selected.defaults);
+    PrinterSettingsDialog::Edit(this, app_.LoadText(501).remove(QLatin1Char('&')),
+                                selected.printerName, *selected.defaults);
     pages_[static_cast<size_t>(currentPage_)]->PrinterDefaultsChanged();
-}
-
-void MainWindow::BringToFront() {
-    if (isMinimized()) showNormal();
-    show();
-    raise();
-    activateWindow();
-    if (QWidget* popup = QApplication::activeModalWidget()) {
-        popup->raise();
-        popup->activateWindow();
-    }
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <array>
 
+#include "app/MainWindow.h"
 #include "app/ServiceApp.h"
 #include "config/KeyValueFile.h"
 #include "config/SettingsFolder.h"
@@ -40,31 +41,13 @@ void RaiseMainWindow(ServiceApp& app) {
     }
 }
 
-// Step 10: the main window runs modally; the program ends when it closes. Until the main window
-// exists, message review mode shows the shell's messages in order so a reviewer sees that
-// start-up worked.
+// Step 10: the main window runs modally; the program ends when it closes. Raise requests of a
+// second copy reach it while it runs.
 void RunMainWindow(ServiceApp& app) {
-    if (!app.IsMessageReview()) return;
-    struct ReviewMessage {
-        int32_t textId;  // 0 = the fixed missing-file text
-        MessageIcon icon;
-        MessageButtons buttons;
-    };
-    static constexpr std::array<ReviewMessage, 7> kReview{{
-        {0, MessageIcon::Error, MessageButtons::Ok},
-        {904, MessageIcon::Error, MessageButtons::Ok},
-        {905, MessageIcon::Error, MessageButtons::Ok},
-        {906, MessageIcon::Error, MessageButtons::Ok},
-        {901, MessageIcon::Warning, MessageButtons::Ok},
-        {902, MessageIcon::Error, MessageButtons::Ok},
-        {900, MessageIcon::Information, MessageButtons::OkCancel},
-    }};
-    const QString caption = app.LoadText(0);
-    for (const ReviewMessage& message : kReview) {
-        const QString text =
-            message.textId == 0 ? kNecessaryFileMissing : app.LoadText(message.textId);
-        app.messages().Show(nullptr, text, caption, message.icon, message.buttons);
-    }
+    MainWindow window(app);
+    app.SetMainWindow(&window);
+    window.Run();
+    app.SetMainWindow(nullptr);
 }
 
 }  // namespace
