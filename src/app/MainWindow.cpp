@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QKeyEvent>
+#include <QLayout>
 #include <QMenuBar>
 #include <QPainter>
 
@@ -46,6 +47,8 @@ MainWindow::MainWindow(ServiceApp& app, PageFactory pageFactory)
     client_ = new QWidget(this);
     client_->installEventFilter(this);
     setCentralWidget(client_);
+    // The window is always as big as the banner and the shown page: never resized by hand.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 MainWindow::~MainWindow() = default;
@@ -186,6 +189,7 @@ void MainWindow::ChangePage(int k) {
 void MainWindow::ShowOnly(int k) {
     Page* shown = pages_[static_cast<size_t>(k)];
     client_->setFixedSize(kBannerWidth, kBannerHeight + shown->height());
+    layout()->activate();
     shown->show();
     for (Page* page : pages_) {
         if (page != shown) page->hide();
