@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <sstream>
+#include <string_view>
 
 namespace {
 bool ReadValue(const std::string& text, int low, int high, int& value) {
@@ -85,6 +86,19 @@ bool FaultSet::ApplyLines(const std::string& text, std::string& errorText) {
     return allGood;
 }
 
+Bytes FaultSet::Garble(Bytes reply) const {
+    if (!garbled) return reply;
+    const std::string_view text(reinterpret_cast<const char*>(reply.data()), reply.size());
+    const auto lineEnd = text.find("\r\n");
+    const std::size_t first =
+        text.starts_with("@BDC ") && lineEnd != std::string_view::npos ? lineEnd + 2 : 0;
+    for (std::size_t i = first; i < reply.size(); ++i) {
+        const auto mask = static_cast<std::uint8_t>(0xA5 + 7 * i);
+        reply[i] ^= mask != 0 ? mask : 0x5A;
+    }
+    return reply;
+}
+
 std::string FaultSet::Describe() const {
     std::string text;
     auto add = [&](const std::string& item) { text += (text.empty() ? "" : ",") + item; };
@@ -106,7 +120,7 @@ std::string FaultSet::Help() {
            "  error               status code 0 (error)\n"
            "  unreachable         no answer at all: SNMP silent, TCP ports not listening\n"
            "  slow[=MS]           every SNMP and control reply delayed by MS (default 2000)\n"
-           "  garbled             SNMP and control replies scrambled (same length)\n"
+           "  garbled             reply contents scrambled (same length, marker line kept)\n"
            "  drop[=N]            every N-th datagram ignored; no value: all of them\n"
            "  low-ink[=PERCENT]   last ink slot reports PERCENT, 0-25 (default 10)\n"
            "  low-level[=VALUE]   status field 0x0D reports VALUE, 0-12 (default 10)\n"

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "Bytes.h"
+
 // Faults a test can switch on, at start (--fault) or while running (--fault-file).
 struct FaultSet {
     bool notReady = false;       // not-ready: status busy forever
@@ -22,6 +24,11 @@ struct FaultSet {
     // One fault a line; blank lines and lines starting with '#' are skipped. Every bad line is
     // listed in error, the good ones still apply.
     bool ApplyLines(const std::string& text, std::string& error);
+
+    // With the garbled fault, the reply with every byte after its "@BDC ...\r\n" line changed
+    // (same length, same way each time), so it still arrives as a reply and its reader has to
+    // cope with the content; otherwise the reply itself.
+    Bytes Garble(Bytes reply) const;
 
     std::string Describe() const;  // "none" or the active faults, comma-separated
     static std::string Help();

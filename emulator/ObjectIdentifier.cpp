@@ -1,7 +1,5 @@
 #include "ObjectIdentifier.h"
 
-#include <charconv>
-
 bool DecodeObjectIdentifier(const std::uint8_t* contents, std::size_t length,
                             ObjectIdentifier& oid) {
     if (length == 0) return false;
@@ -56,22 +54,4 @@ std::string ObjectIdentifierText(const ObjectIdentifier& oid) {
         text += std::to_string(oid[i]);
     }
     return text;
-}
-
-bool ParseObjectIdentifier(const std::string& text, ObjectIdentifier& oid) {
-    ObjectIdentifier arcs;
-    const char* at = text.data();
-    const char* end = text.data() + text.size();
-    while (at < end) {
-        std::uint32_t arc = 0;
-        const auto [next, error] = std::from_chars(at, end, arc);
-        if (error != std::errc() || next == at) return false;
-        arcs.push_back(arc);
-        at = next;
-        if (at < end && *at++ != '.') return false;
-        if (at == end && text.back() == '.') return false;
-    }
-    if (arcs.empty()) return false;
-    oid = std::move(arcs);
-    return true;
 }

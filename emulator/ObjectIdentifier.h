@@ -16,5 +16,3 @@ bool DecodeObjectIdentifier(const std::uint8_t* contents, std::size_t length,
 // Contents octets (without tag and length); an OID of fewer than two arcs encodes as its first.
 Bytes EncodeObjectIdentifier(const ObjectIdentifier& oid);
 std::string ObjectIdentifierText(const ObjectIdentifier& oid);
-// "1.3.6.1" -> arcs; false on anything but dot-separated decimal numbers.
-bool ParseObjectIdentifier(const std::string& text, ObjectIdentifier& oid);

@@ -31,7 +31,9 @@ bool Printer::Advance(std::int64_t nowMs) {
 
 std::uint8_t Printer::StatusCode(std::int64_t nowMs) const {
     if (faults_.error || state_.errorLatched) return StatusBlock::kError;
-    if (faults_.notReady || nowMs < state_.busyUntilMs || Offline(nowMs)) return StatusBlock::kBusy;
+    if (faults_.notReady || nowMs < state_.busyUntilMs || Offline(nowMs) || jobsArriving_ > 0) {
+        return StatusBlock::kBusy;
+    }
     return StatusBlock::kReady;
 }
 

@@ -27,6 +27,8 @@ class Printer {
     // Restarting after a firmware update: answers nothing.
     bool Offline(std::int64_t nowMs) const { return nowMs < state_.restartUntilMs; }
     std::uint8_t StatusCode(std::int64_t nowMs) const;
+    // Jobs whose bytes are arriving right now: the printer reports busy while it receives.
+    void SetJobsArriving(std::size_t count) { jobsArriving_ = count; }
     Bytes StatusBlockBytes(std::int64_t nowMs) const;
     // Levels as reported, faults applied.
     std::uint8_t InkPercent(std::size_t slot) const;
@@ -52,4 +54,5 @@ class Printer {
     WorkDurations durations_;
     FaultSet faults_;
     bool changed_ = false;
+    std::size_t jobsArriving_ = 0;
 };

@@ -57,7 +57,8 @@ bool SplitIndexed(const std::string& key, const std::string& stem, std::size_t c
 
 std::string PrinterState::Serialize() const {
     std::ostringstream out;
-    out << "status=" << (errorLatched ? "error" : "ready") << '\n';
+    // "busy" is informative only: busyUntil decides when the work ends.
+    out << "status=" << (errorLatched ? "error" : busyUntilMs > 0 ? "busy" : "ready") << '\n';
     out << "busyUntil=" << busyUntilMs << '\n';
     out << "busyReason=" << busyReason << '\n';
     out << "restartUntil=" << restartUntilMs << '\n';

@@ -59,5 +59,10 @@ Bytes SnmpAgent::Handle(const std::uint8_t* data, std::size_t length, std::int64
             break;
         }
     }
+    if (response.errorStatus == SnmpMessage::kNoError) {
+        for (SnmpMessage::VarBind& binding : response.bindings) {
+            binding.value = printer_.Faults().Garble(std::move(binding.value));
+        }
+    }
     return response.Encode();
 }

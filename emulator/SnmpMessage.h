@@ -9,13 +9,8 @@
 
 // One SNMP v1 message (version, community, one PDU) as it travels in a datagram.
 struct SnmpMessage {
-    enum PduType : std::uint8_t {
-        kGetRequest = 0xA0,
-        kGetNextRequest = 0xA1,
-        kGetResponse = 0xA2,
-        kSetRequest = 0xA3,
-    };
-    enum ErrorStatus : std::int32_t { kNoError = 0, kTooBig = 1, kNoSuchName = 2, kGenErr = 5 };
+    enum PduType : std::uint8_t { kGetRequest = 0xA0, kGetNextRequest = 0xA1, kGetResponse = 0xA2 };
+    enum ErrorStatus : std::int32_t { kNoError = 0, kNoSuchName = 2 };
     enum ValueTag : std::uint8_t {
         kInteger = 0x02,
         kOctetString = 0x04,

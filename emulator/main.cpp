@@ -1,9 +1,12 @@
+#include <sys/signalfd.h>
+
 #include <csignal>
 #include <cstdio>
 #include <string>
 #include <vector>
 
 #include "EmulatorServer.h"
+#include "FileDescriptor.h"
 #include "Journal.h"
 #include "Options.h"
 #include "Printer.h"
@@ -11,20 +14,19 @@
 #include "PrinterState.h"
 
 namespace {
-volatile std::sig_atomic_t stopRequested = 0;
-
-void RequestStop(int) {
-    stopRequested = 1;
-}
-
-void InstallSignals() {
-    struct sigaction action {};
-    action.sa_handler = RequestStop;
-    sigemptyset(&action.sa_mask);
-    // No SA_RESTART: the signal must interrupt poll() so the loop sees it at once.
-    sigaction(SIGTERM, &action, nullptr);
-    sigaction(SIGINT, &action, nullptr);
+// SIGTERM and SIGINT arrive as a readable descriptor that the server polls with its sockets.
+FileDescriptor StopSignals() {
+    // A shell starting us in the background ignores SIGINT for us; an ignored signal never
+    // reaches the descriptor.
+    std::signal(SIGTERM, SIG_DFL);
+    std::signal(SIGINT, SIG_DFL);
+    sigset_t signals;
+    sigemptyset(&signals);
+    sigaddset(&signals, SIGTERM);
+    sigaddset(&signals, SIGINT);
+    sigprocmask(SIG_BLOCK, &signals, nullptr);
     std::signal(SIGPIPE, SIG_IGN);
+    return FileDescriptor(signalfd(-1, &signals, SFD_NONBLOCK | SFD_CLOEXEC));
 }
 
 int Fail(const std::string& text) {
@@ -54,11 +56,12 @@ int main(int argc, char** argv) {
     }
     Printer printer(model, state, options.durations);
     printer.SetFaults(options.faults);
-    InstallSignals();
+    const FileDescriptor stop = StopSignals();
+    if (!stop.Valid()) return Fail("cannot watch for SIGTERM");
     EmulatorServer server(options, printer, journal);
     if (!server.Start(error)) return Fail(error);
     std::printf("%s\n", server.ReadyLine().c_str());
     std::fflush(stdout);
-    server.Run(stopRequested);
+    server.Run(stop.Get());
     return 0;
 }

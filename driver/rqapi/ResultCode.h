@@ -10,8 +10,9 @@ inline constexpr int32_t kNoPrinter = -3;        // queue unknown or its device-
 inline constexpr int32_t kBufferTooSmall = -4;   // *size now holds the size needed
 inline constexpr int32_t kBadHandle = -5;        // not an open channel
 inline constexpr int32_t kTimedOut = -6;         // the printer did not answer in time
-inline constexpr int32_t kRefused = -7;          // the printer refused, closed or rejected
+inline constexpr int32_t kRefused = -7;          // nothing listens, or the connection ended
 inline constexpr int32_t kNoChannel = -8;        // unknown channel type or no free handle
+inline constexpr int32_t kNoSuchObject = -9;     // the agent answered, but without the value
 
 // Channel types the program asks for.
 inline constexpr int32_t kPlainChannel = 0x10010003;

@@ -83,15 +83,18 @@ int32_t RqLibrary::GetAvailableChannel(const char* printer, uint8_t* buffer, int
     if (host.empty()) return kNoPrinter;
     const RqSettings settings = RqConfig::ForHost(host);
 
-    // Both probes run at once: the control port's connect and a device ID request to the agent.
+    // Both probes run at once: the control port's connect and a device ID request to the agent
+    // (any answer of the agent counts, also one without the object).
     Socket control = Socket::TcpConnecting(host, settings.controlPort);
     const Socket agent = Socket::Udp(host, settings.snmpPort);
     const Deadline deadline(settings.probeTimeoutMs);
     std::vector<uint8_t> value;
-    const bool wrappedUsable =
-        agent.IsOpen() && WrappedChannel::Get(agent, settings.community, kProbeRequestId,
-                                              EncodeObjectIdentifier(kDeviceIdObject),
-                                              settings.probeTimeoutMs, value) >= 0;
+    const int32_t answer = agent.IsOpen()
+                               ? WrappedChannel::Get(agent, settings.community, kProbeRequestId,
+                                                     EncodeObjectIdentifier(kDeviceIdObject),
+                                                     settings.probeTimeoutMs, value)
+                               : kFailure;
+    const bool wrappedUsable = answer >= 0 || answer == kNoSuchObject;
     const bool plainUsable = control.IsOpen() && control.WaitConnected(deadline.RemainingMs()) == 1;
 
     PutRecord(buffer, kPlainChannel, plainUsable);

@@ -13,7 +13,8 @@
 namespace rqapi {
 namespace {
 
-constexpr size_t kMaxDatagram = 65536;
+// The largest UDP payload over IPv4.
+constexpr size_t kMaxDatagram = 65507;
 // The status query "st" with parameter 01, wrapped as the program wraps its commands.
 constexpr std::array<uint8_t, 5> kStatusCommand = {0x73, 0x74, 0x01, 0x00, 0x01};
 constexpr std::string_view kStatusCommunity = "tarnel";
@@ -24,7 +25,7 @@ WrappedChannel::WrappedChannel(Socket socket, RqSettings settings)
     : socket_(std::move(socket)), settings_(std::move(settings)) {}
 
 int32_t WrappedChannel::Send(const uint8_t* data, int32_t length) {
-    if (length <= 0 || static_cast<size_t>(length) > kMaxDatagram - 1024) return kInvalidArgument;
+    if (length <= 0 || static_cast<size_t>(length) > kMaxDatagram) return kInvalidArgument;
     const ssize_t sent = send(socket_.Fd(), data, static_cast<size_t>(length), MSG_NOSIGNAL);
     return sent == length ? length : kFailure;
 }
@@ -81,7 +82,9 @@ int32_t WrappedChannel::Get(const Socket& socket, std::string_view community, in
         const auto response = DecodeGetResponse(std::span(datagram.data(), size_t(count)));
         // Late answers to earlier requests and stray datagrams are skipped.
         if (!response || response->requestId != requestId) continue;
-        if (response->errorStatus != 0 || response->valueTag != kOctetStringTag) return kRefused;
+        if (response->errorStatus != 0 || response->valueTag != kOctetStringTag) {
+            return kNoSuchObject;
+        }
         value = response->value;
         return static_cast<int32_t>(value.size());
     }

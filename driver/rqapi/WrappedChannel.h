@@ -21,7 +21,8 @@ class WrappedChannel : public Channel {
     void DiscardPending() override;
 
     // Sends a GetRequest for one object and returns the OCTET STRING value of the matching
-    // response, or a negative result code (time-out, error status, another value type).
+    // response (its size), or a negative result code: kTimedOut, kRefused, kNoSuchObject (an
+    // error status or another value type).
     static int32_t Get(const Socket& socket, std::string_view community, int32_t requestId,
                        std::span<const uint8_t> objectIdentifier, int32_t timeoutMs,
                        std::vector<uint8_t>& value);

@@ -8,6 +8,7 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QPainter>
+#include <algorithm>
 
 #include "app/MainMenuPage.h"
 #include "app/PageCombo.h"
@@ -116,8 +117,10 @@ void MainWindow::FillPageCombo() {
             pageCombo_->AddPage(titles_[static_cast<size_t>(k)], k);
         }
     }
-    pageCombo_->setGeometry(kPageComboRect);
     pageCombo_->setFont(app_.GetTextFont(-1));
+    // The closed box keeps the height its font needs; the rows of its list stay 15 pixels.
+    pageCombo_->setGeometry(kPageComboRect.adjusted(
+        0, 0, 0, std::max(0, pageCombo_->sizeHint().height() - kPageComboRect.height())));
     pageCombo_->hide();
     connect(pageCombo_, &PageCombo::pageChosen, this, [this](int k) { ChangePage(k); });
 }
@@ -228,6 +231,16 @@ void MainWindow::EditPrinterSettings() {
     PrinterSettingsDialog::Edit(this, app_.LoadText(501).remove(QLatin1Char('&')),
                                 selected.printerName, *selected.defaults);
     pages_[static_cast<size_t>(currentPage_)]->PrinterDefaultsChanged();
+}
+
+void MainWindow::BringToFront() {
+    if (isMinimized()) showNormal();
+    raise();
+    activateWindow();
+    if (QWidget* popup = QApplication::activeModalWidget(); popup && popup != this) {
+        popup->raise();
+        popup->activateWindow();
+    }
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

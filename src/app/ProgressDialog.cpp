@@ -6,6 +6,7 @@
 #include <QWindow>
 
 #include "app/ServiceApp.h"
+#include "config/ControlDressing.h"
 #include "platform/Clock.h"
 
 namespace {
@@ -15,6 +16,9 @@ QRect Rect(int left, int top, int right, int bottom) {
     return QRect(left, top, right - left, bottom - top);
 }
 
+constexpr int kPictureId = 1158;
+constexpr int kMessageId = 1159;
+constexpr int kCancelId = 2;
 constexpr int kProgressBitmap = 170;
 constexpr int kFrameSize = 32;
 constexpr int32_t kMessageText = 10200;
@@ -30,6 +34,9 @@ ProgressDialog::ProgressDialog(ServiceApp& app)
       cancel_(new QPushButton(this)) {
     setFixedSize(332, 131);
     setModal(false);
+    SetControlId(picture_, kPictureId);
+    SetControlId(message_, kMessageId);
+    SetControlId(cancel_, kCancelId);
 
     picture_->setGeometry(Rect(12, 11, 63, 59));
     picture_->setAlignment(Qt::AlignCenter);

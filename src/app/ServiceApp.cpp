@@ -21,7 +21,9 @@ ServiceApp::ServiceApp(std::string programFolder, Platform platform)
     : platform_(platform),
       programFolder_(std::move(programFolder)),
       texts_(std::make_unique<TextCatalog>(SettingsFolder())),
-      fontCache_(std::make_unique<FontCache>(SettingsFolder())) {}
+      fontCache_(std::make_unique<FontCache>(SettingsFolder())) {
+    RegisterPictures();
+}
 
 ServiceApp::~ServiceApp() {
     DestroyOwnedObjects();
@@ -82,6 +84,24 @@ QPixmap ServiceApp::LoadBitmap(int number) const {
         pixmap.setMask(pixmap.createMaskFromColor(QColor(255, 0, 255), Qt::MaskInColor));
     }
     return pixmap;
+}
+
+QIcon ServiceApp::WindowIcon() {
+    RegisterPictures();
+    QIcon icon;
+    for (const char* size : {"-16", "-32", "-48", ""}) {
+        icon.addFile(QStringLiteral(":/icon/128%1").arg(QLatin1String(size)));
+    }
+    return icon;
+}
+
+void ServiceApp::RegisterPictures() {
+    // A static library's resource object is only linked when something refers to it.
+    static const bool registered = [] {
+        Q_INIT_RESOURCE(pictures);
+        return true;
+    }();
+    (void)registered;
 }
 
 int ServiceApp::CreateOwnedObjects() {

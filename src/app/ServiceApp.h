@@ -1,10 +1,11 @@
 #pragma once
 
 #include <QFont>
+#include <QIcon>
 #include <QPixmap>
 #include <QPointer>
-#include <QWidget>
 #include <QString>
+#include <QWidget>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -70,6 +71,11 @@ class ServiceApp {
 
     // Bitmap resource N (":/bitmap/N"), magenta (255, 0, 255) made transparent.
     QPixmap LoadBitmap(int number) const;
+    // The program's icon (":/icon/128") with its 16, 32, 48 and 256 pixel pictures.
+    static QIcon WindowIcon();
+    // Makes the pictures linked from the static core library visible under ":/"; the
+    // application object does it when it is created.
+    static void RegisterPictures();
 
     // The main window, once it exists: the owner of progress windows that name none.
     void SetMainWindow(QWidget* window) { mainWindow_ = window; }

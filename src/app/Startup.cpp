@@ -2,8 +2,6 @@
 
 #include <QApplication>
 #include <QFileInfo>
-#include <QIcon>
-#include <QWidget>
 #include <array>
 
 #include "app/MainWindow.h"
@@ -27,27 +25,25 @@ const QString kNecessaryFileMissing =
 constexpr int kExitNormal = 0;
 constexpr int kExitRefused = 1;
 
-// A second copy asked this one to come forward: restore the main window and raise it, then
-// whatever dialog it has open above it.
-void RaiseMainWindow(ServiceApp& app) {
-    QWidget* window = app.mainWindow();
-    if (window == nullptr) return;
-    if (window->isMinimized()) window->showNormal();
-    window->raise();
-    window->activateWindow();
-    if (QWidget* popup = QApplication::activeModalWidget(); popup != nullptr && popup != window) {
-        popup->raise();
-        popup->activateWindow();
+// Steps 8 to 10: the owned objects, then the main window runs modally until it closes.
+int RunWithOwnedObjects(ServiceApp& app, MainWindow& window, Messages& messages) {
+    const QString caption = app.LoadText(0);
+    switch (app.CreateOwnedObjects()) {
+        case 0: {
+            // Keeps the driver media cache alive for the whole run.
+            const DriverMediaList mediaCache(nullptr, {}, {});
+            window.Run();
+            return kExitNormal;
+        }
+        case -2:
+            messages.Show(nullptr, kNecessaryFileMissing, caption, MessageIcon::Error,
+                          MessageButtons::Ok);
+            return kExitRefused;
+        default:
+            messages.Show(nullptr, app.LoadText(902), caption, MessageIcon::Error,
+                          MessageButtons::Ok);
+            return kExitRefused;
     }
-}
-
-// Step 10: the main window runs modally; the program ends when it closes. Raise requests of a
-// second copy reach it while it runs.
-void RunMainWindow(ServiceApp& app) {
-    MainWindow window(app);
-    app.SetMainWindow(&window);
-    window.Run();
-    app.SetMainWindow(nullptr);
 }
 
 }  // namespace
@@ -83,28 +79,13 @@ int RunStartupSequence(const StartupEnvironment& environment) {
         instance.AskRunningCopyToRaise();
         return kExitNormal;
     }
-    // The lock is held from here; raise requests reach the main window once it exists.
-    instance.Listen([&app] { RaiseMainWindow(app); });
-
-    const QString caption = app.LoadText(0);
     int exitCode = kExitNormal;
-    switch (app.CreateOwnedObjects()) {
-        case 0: {
-            // Keeps the driver media cache alive for the whole run.
-            const DriverMediaList mediaCache(nullptr, {}, {});
-            RunMainWindow(app);
-            break;
-        }
-        case -2:
-            environment.messages.Show(nullptr, kNecessaryFileMissing, caption, MessageIcon::Error,
-                                      MessageButtons::Ok);
-            exitCode = kExitRefused;
-            break;
-        default:
-            environment.messages.Show(nullptr, app.LoadText(902), caption, MessageIcon::Error,
-                                      MessageButtons::Ok);
-            exitCode = kExitRefused;
-            break;
+    {
+        // The window exists before raise requests are answered, so the first one finds it.
+        MainWindow window(app);
+        app.SetMainWindow(&window);
+        instance.Listen([&window] { window.BringToFront(); });
+        exitCode = RunWithOwnedObjects(app, window, environment.messages);
     }
 
     app.DestroyOwnedObjects();
@@ -114,7 +95,7 @@ int RunStartupSequence(const StartupEnvironment& environment) {
 
 int RunServato(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icon/128")));
+    QApplication::setWindowIcon(ServiceApp::WindowIcon());
 
     SystemClock clock;
     QtMessages messages;

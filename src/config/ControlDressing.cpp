@@ -7,6 +7,7 @@
 #include <QVariant>
 #include <QWidget>
 #include <algorithm>
+#include <unordered_map>
 
 #include "config/FontCache.h"
 #include "config/TextCatalog.h"
@@ -15,21 +16,39 @@ namespace {
 
 constexpr const char* kControlIdProperty = "controlId";
 
-bool HasControlId(const QWidget* widget, int id) {
-    const QVariant value = widget->property(kControlIdProperty);
-    return value.isValid() && value.toInt() == id;
-}
-
-QWidget* FindChildControl(QWidget* parent, int id) {
-    for (QObject* child : parent->children()) {
-        auto* widget = qobject_cast<QWidget*>(child);
-        // Dialogs owned by the window keep their own ids.
-        if (widget == nullptr || widget->isWindow()) continue;
-        if (HasControlId(widget, id)) return widget;
-        if (QWidget* found = FindChildControl(widget, id)) return found;
+// The controls of a window by id, collected in one walk (the window, then its widgets depth first,
+// not looking into windows it owns; the first widget with an id wins), so that dressing a page of
+// many controls does not search the page once per control.
+class ControlIndex {
+  public:
+    explicit ControlIndex(QWidget* window) {
+        if (window == nullptr) return;
+        Add(window);
+        AddChildren(window);
     }
-    return nullptr;
-}
+
+    QWidget* Find(int id) const {
+        const auto found = controls_.find(id);
+        return found == controls_.end() ? nullptr : found->second;
+    }
+
+  private:
+    void Add(QWidget* widget) {
+        const QVariant value = widget->property(kControlIdProperty);
+        if (value.isValid()) controls_.emplace(value.toInt(), widget);
+    }
+
+    void AddChildren(QWidget* parent) {
+        for (QObject* child : parent->children()) {
+            auto* widget = qobject_cast<QWidget*>(child);
+            if (widget == nullptr || widget->isWindow()) continue;
+            Add(widget);
+            AddChildren(widget);
+        }
+    }
+
+    std::unordered_map<int, QWidget*> controls_;
+};
 
 void SetControlText(QWidget* control, const QString& text) {
     if (control->isWindow()) {
@@ -55,23 +74,23 @@ void SetControlId(QWidget* control, int id) {
 }
 
 QWidget* FindControl(QWidget* window, int id) {
-    if (window == nullptr) return nullptr;
-    if (HasControlId(window, id)) return window;
-    return FindChildControl(window, id);
+    return ControlIndex(window).Find(id);
 }
 
 void ApplyTexts(QWidget* window, std::span<const ControlText> table, const TextCatalog& texts) {
+    const ControlIndex controls(window);
     for (const ControlText& entry : table) {
         if (entry.textId == -1) continue;
-        QWidget* control = FindControl(window, entry.controlId);
+        QWidget* control = controls.Find(entry.controlId);
         if (control == nullptr) continue;
         SetControlText(control, QString::fromStdString(texts.LoadText(entry.textId)));
     }
 }
 
 void ApplyFonts(QWidget* window, std::span<const ControlText> table, FontCache& fonts) {
+    const ControlIndex controls(window);
     for (const ControlText& entry : table) {
-        QWidget* control = FindControl(window, entry.controlId);
+        QWidget* control = controls.Find(entry.controlId);
         if (control == nullptr) continue;
         control->setFont(fonts.GetTextFont(entry.textId));
         control->update();
@@ -79,8 +98,9 @@ void ApplyFonts(QWidget* window, std::span<const ControlText> table, FontCache& 
 }
 
 void PlaceControls(QWidget* window, std::span<const ControlRect> table) {
+    const ControlIndex controls(window);
     for (const ControlRect& entry : table) {
-        QWidget* control = FindControl(window, entry.controlId);
+        QWidget* control = controls.Find(entry.controlId);
         if (control == nullptr) continue;
         control->setGeometry(entry.left, entry.top, std::max(0, entry.right - entry.left),
                              std::max(0, entry.bottom - entry.top));

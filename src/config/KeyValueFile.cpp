@@ -145,11 +145,6 @@ std::string UpToNul(std::string_view text) {
 
 KeyValueFile::KeyValueFile(std::string path) : path_(std::move(path)) {}
 
-bool KeyValueFile::Exists() const {
-    struct stat info {};
-    return ::stat(path_.c_str(), &info) == 0 && S_ISREG(info.st_mode);
-}
-
 std::optional<std::string> KeyValueFile::Lookup(std::string_view key) const {
     FileContent content;
     if (!ReadFile(path_, content)) return std::nullopt;

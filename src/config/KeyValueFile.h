@@ -17,9 +17,6 @@ class KeyValueFile {
 
     explicit KeyValueFile(std::string path);
 
-    const std::string& Path() const { return path_; }
-    bool Exists() const;
-
     // The value of `key` (empty for a key that aliases a missing one); nothing when the file or
     // the key is missing, or an alias chain runs in a cycle. A value ends at the first NUL.
     std::optional<std::string> Lookup(std::string_view key) const;

@@ -10,6 +10,7 @@
 #include "VirtualClock.h"
 #include "app/ProgressDialog.h"
 #include "app/ServiceApp.h"
+#include "config/ControlDressing.h"
 
 namespace {
 
@@ -36,13 +37,13 @@ TEST_F(ProgressDialogTest, TimeLimitIsReachedOnlyAfterItsTime) {
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_FALSE(owner_.isEnabled());
     EXPECT_TRUE(dialog.isEnabled());
-    bool messageShown = false;
-    for (const QLabel* label : dialog.findChildren<QLabel*>()) {
-        if (label->text() == "Working, please wait") {
-            messageShown = label->geometry() == QRect(74, 18, 242, 35);
-        }
-    }
-    EXPECT_TRUE(messageShown);
+    const auto* message = qobject_cast<QLabel*>(FindControl(&dialog, 1159));
+    ASSERT_NE(message, nullptr);
+    EXPECT_EQ(message->text(), "Working, please wait");
+    EXPECT_EQ(message->geometry(), QRect(74, 18, 242, 35));
+    ASSERT_NE(FindControl(&dialog, 1158), nullptr);
+    EXPECT_EQ(FindControl(&dialog, 1158)->geometry(), QRect(12, 11, 51, 48));
+    EXPECT_EQ(FindControl(&dialog, 2), dialog.cancelButton());
     EXPECT_EQ(dialog.cancelButton()->text(), "Cancel");
     EXPECT_EQ(dialog.cancelButton()->geometry(), QRect(122, 75, 88, 21));
 

@@ -74,4 +74,29 @@ TEST_F(ServiceAppTest, IncompleteMediaTableIsReported) {
     EXPECT_TRUE(messages_.messages().empty());
 }
 
+TEST_F(ServiceAppTest, BitmapsComeFromTheResources) {
+    ServiceApp app(installation_.ProgramFolder(), {messages_, clock_, spooler_});
+    const QPixmap frames = app.LoadBitmap(170);
+    EXPECT_EQ(frames.size(), QSize(64, 32));
+    // The magenta key colour is transparent.
+    EXPECT_EQ(frames.toImage().pixelColor(0, 0).alpha(), 0);
+    EXPECT_TRUE(app.LoadBitmap(1).isNull());
+
+    struct Picture {
+        int number;
+        QSize size;
+    };
+    const Picture pictures[] = {
+        {146, {480, 200}}, {149, {32, 32}},  {150, {32, 32}},  {151, {32, 32}}, {152, {32, 32}},
+        {153, {32, 32}},   {154, {32, 32}},  {155, {32, 32}},  {156, {32, 32}}, {157, {32, 32}},
+        {159, {32, 32}},   {160, {32, 32}},  {163, {340, 34}}, {166, {39, 36}}, {171, {456, 22}},
+        {173, {480, 240}}, {175, {600, 60}}, {179, {600, 60}},
+    };
+    for (const Picture& picture : pictures) {
+        EXPECT_EQ(app.LoadBitmap(picture.number).size(), picture.size) << picture.number;
+    }
+    const QList<QSize> iconSizes = ServiceApp::WindowIcon().availableSizes();
+    for (const int size : {16, 32, 48, 256}) EXPECT_TRUE(iconSizes.contains(QSize(size, size)));
+}
+
 }  // namespace

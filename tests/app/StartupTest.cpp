@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDeadlineTimer>
+#include <QTimer>
 
 #include "RecordingMessages.h"
 #include "TestInstallation.h"
 #include "VirtualClock.h"
+#include "app/MainWindow.h"
 #include "app/Startup.h"
 #include "platform/SingleInstance.h"
 
@@ -59,10 +61,49 @@ TEST_F(StartupTest, MissingFileRefusesToStartWithTheFixedMessage) {
     EXPECT_TRUE(other.TryAcquire());
 }
 
-TEST_F(StartupTest, MessageReviewSkipsTheFileCheck) {
+TEST_F(StartupTest, MessageReviewSkipsTheFileCheckAndRunsTheMainWindow) {
     installation_.RemoveSettingsFile("Manual.ini");
     installation_.WriteSettingsFile("Setting_Launch.ini", "Ope=U\n");
+    // The last review message is the quit question. Once it has been shown, a second copy
+    // starts while the window is minimised, then the window is closed.
+    bool closing = false;
+    bool restored = false;
+    messages_.OnShow([&](const RecordedMessage& message) {
+        if (message.buttons != MessageButtons::OkCancel || closing) return;
+        closing = true;
+        QTimer::singleShot(0, [&] {
+            MainWindow* window = nullptr;
+            for (QWidget* topLevel : QApplication::topLevelWidgets()) {
+                if (auto* candidate = qobject_cast<MainWindow*>(topLevel)) window = candidate;
+            }
+            ASSERT_NE(window, nullptr);
+            window->showMinimized();
+            SingleInstance secondCopy(lockFolder_.path());
+            EXPECT_FALSE(secondCopy.TryAcquire());
+            EXPECT_TRUE(secondCopy.AskRunningCopyToRaise());
+            const QDeadlineTimer deadline(5000);
+            while (window->isMinimized() && !deadline.hasExpired()) {
+                QCoreApplication::processEvents();
+            }
+            restored = !window->isMinimized() && window->isVisible();
+            window->close();
+        });
+    });
     EXPECT_EQ(Run(), 0);
+    EXPECT_TRUE(restored);
+    const std::vector<QString> texts = messages_.texts();
+    ASSERT_GE(texts.size(), 7u);
+    EXPECT_EQ(texts[0], kMissingFile);
+    EXPECT_EQ(texts[1], "No printer");
+    EXPECT_EQ(texts[6], "Quit?");
+}
+
+TEST_F(StartupTest, NoServedPrinterEndsTheProgram) {
+    EXPECT_EQ(Run(), 0);
+    ASSERT_EQ(messages_.messages().size(), 1u);
+    EXPECT_EQ(messages_.messages()[0].text, "No printer");
+    SingleInstance next(lockFolder_.path());
+    EXPECT_TRUE(next.TryAcquire());
 }
 
 TEST_F(StartupTest, IncompleteMediaTableRefusesToStart) {

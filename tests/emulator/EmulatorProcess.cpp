@@ -13,8 +13,6 @@
 #include <cstdio>
 #include <thread>
 
-#include "FileDescriptor.h"
-
 namespace {
 sockaddr_in Address(const std::string& host, int port) {
     sockaddr_in address{};
@@ -150,8 +148,12 @@ std::vector<Bytes> EmulatorProcess::Control(const std::vector<Bytes>& commands,
     return replies;
 }
 
+FileDescriptor EmulatorProcess::ConnectRaw() const {
+    return Connect(address_, rawPort_);
+}
+
 bool EmulatorProcess::Job(const Bytes& job) const {
-    FileDescriptor fd = Connect(address_, rawPort_);
+    FileDescriptor fd = ConnectRaw();
     if (!fd.Valid()) return false;
     std::size_t sent = 0;
     while (sent < job.size()) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "Bytes.h"
+#include "FileDescriptor.h"
 
 // A printer-emulator child process for tests: started with free ports on the given address,
 // stopped with SIGTERM (killed if it does not stop) when the object goes away.
@@ -33,6 +34,8 @@ class EmulatorProcess {
     std::vector<Bytes> Control(const std::vector<Bytes>& commands, int timeoutMs = 2000) const;
     // One raw job: connect, write, half-close, wait for the printer to close. False on failure.
     bool Job(const Bytes& job) const;
+    // A connection to the raw port, for a job sent piece by piece.
+    FileDescriptor ConnectRaw() const;
 
   private:
     pid_t pid_ = -1;

@@ -147,7 +147,7 @@ TEST_F(RqLibraryTest, TimeOutsAreHonouredWhenThePrinterIsSilentSlowOrGone) {
         auto start = steady_clock::now();
         EXPECT_EQ(RQReceive(channel, reply.data(), &size, 200), 0);
         EXPECT_GE(MillisecondsSince(start), 190);
-        EXPECT_LT(MillisecondsSince(start), 350);
+        EXPECT_LT(MillisecondsSince(start), 200 + 500);  // generous: the machine may be loaded
         // The reply comes later, whole, to the caller who asks again.
         size = reply.size();
         const int32_t late = RQReceive(channel, reply.data(), &size, 2000);
@@ -161,13 +161,13 @@ TEST_F(RqLibraryTest, TimeOutsAreHonouredWhenThePrinterIsSilentSlowOrGone) {
         int32_t size = status.size();
         const auto start = steady_clock::now();
         EXPECT_LT(RQGetStatus(channel, status.data(), &size), 0);
-        EXPECT_LT(MillisecondsSince(start), 700);
+        EXPECT_LT(MillisecondsSince(start), 400 + 1000);
     }
     std::array<uint8_t, 16> records{};
     int32_t size = records.size();
     auto start = steady_clock::now();
     EXPECT_EQ(RQGetAvailableChannel(1, queue, records.data(), &size), 2);
-    EXPECT_LT(MillisecondsSince(start), 500);
+    EXPECT_LT(MillisecondsSince(start), 200 + 1000);
     EXPECT_EQ(records[4], 0);
     EXPECT_EQ(records[12], 0);
     RQCloseChannel(wrapped);
@@ -179,7 +179,7 @@ TEST_F(RqLibraryTest, TimeOutsAreHonouredWhenThePrinterIsSilentSlowOrGone) {
     std::array<char, 256> id{};
     int32_t idSize = id.size();
     EXPECT_LT(RQGetDeviceID(1, queue, id.data(), &idSize), 0);
-    EXPECT_LT(MillisecondsSince(start), 1000);
+    EXPECT_LT(MillisecondsSince(start), 2000);
 }
 
 TEST_F(RqLibraryTest, GarbageAndMisuseGiveResultCodes) {

@@ -78,6 +78,29 @@ TEST_F(ScriptedLibraryTest, ContextsWorkWithTenEntryPoints) {
     EXPECT_EQ(refused.SetItem20(), -1);
 }
 
+TEST_F(ScriptedLibraryTest, RecordIsPassedWithItsFlag) {
+    const auto openFlags =
+        reinterpret_cast<int32_t (*)()>(controls_.Symbol("ScriptedZtset_OpenFlags"));
+    const auto firstByte =
+        reinterpret_cast<uint8_t (*)()>(controls_.Symbol("ScriptedZtset_FirstRecordByte"));
+    ASSERT_TRUE(openFlags && firstByte);
+    {
+        DriverSettings withRecord(&library_, "Corvid", "", std::vector<uint8_t>{0x5A, 1, 2});
+        EXPECT_EQ(openFlags(), 2);
+        EXPECT_EQ(firstByte(), 0x5A);
+    }
+    {
+        DriverSettings withoutRecord(&library_, "Corvid", "");
+        EXPECT_EQ(openFlags(), 0);
+        EXPECT_EQ(firstByte(), 0);
+    }
+    const int opens = opens_();
+    DriverSettings oversized(&library_, "Corvid", "",
+                             std::vector<uint8_t>(kSettingsRecordMaxSize + 1, 0x5A));
+    EXPECT_FALSE(oversized.IsOpen());
+    EXPECT_EQ(opens_(), opens) << "a record larger than any the library makes is not passed on";
+}
+
 TEST_F(ScriptedLibraryTest, PaperSourceKindFollowsTheCode) {
     const struct {
         int16_t code;

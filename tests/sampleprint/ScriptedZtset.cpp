@@ -16,6 +16,8 @@ constexpr const char* kMediaNames[] = {"Glossy Twelve", "Matte Three", "Canvas S
 
 struct Script {
     int opens = 0;
+    int32_t openFlags = -1;
+    uint8_t firstRecordByte = 0;
     int16_t paperSource = 256;
     uint32_t inkWord6 = 0x0A070601;
     uint32_t flags204 = 0x2;
@@ -37,6 +39,13 @@ EXPORT void ScriptedZtset_Reset() {
 EXPORT int ScriptedZtset_Opens() {
     return State().opens;
 }
+// The flags of the last open, and the first byte of its record (0 without one).
+EXPORT int32_t ScriptedZtset_OpenFlags() {
+    return State().openFlags;
+}
+EXPORT uint8_t ScriptedZtset_FirstRecordByte() {
+    return State().firstRecordByte;
+}
 EXPORT void ScriptedZtset_SetPaperSource(int16_t code) {
     State().paperSource = code;
 }
@@ -52,9 +61,11 @@ EXPORT void ScriptedZtset_SetFlags(uint32_t flags204, uint32_t flags205) {
     State().flags205 = flags205;
 }
 
-EXPORT int32_t ZTDM_Open(const char* printer, const char*, int32_t, const uint8_t*,
+EXPORT int32_t ZTDM_Open(const char* printer, const char*, int32_t flags, const uint8_t* record,
                          int32_t* handle) {
     ++State().opens;
+    State().openFlags = flags;
+    State().firstRecordByte = record != nullptr ? record[0] : 0;
     if (std::strcmp(printer, "Unopenable") == 0) return -1;
     *handle = kHandle;
     return 0;

@@ -68,7 +68,7 @@ TEST(SettingsRecordTest, RefusesDamagedRecords) {
 }
 
 TEST(SettingsRecordTest, RefusesRecordsWhoseContentsTheFormatForbids) {
-    // Encode, then recompute nothing: these differ from a valid record only in content rules.
+    // A well-formed record of an unnamed queue is still refused.
     SettingsRecord emptyQueue("");
     EXPECT_FALSE(SettingsRecord::Decode(emptyQueue.Encode()));
 

@@ -1,0 +1,205 @@
+#include <cups/cups.h>
+#include <gtest/gtest.h>
+
+#include <map>
+#include <memory>
+
+#include "CupsSandbox.h"
+#include "ModelFiles.h"
+#include "SettingsRecord.h"
+#include "config/MediaTable.h"
+#include "platform/CupsSpooler.h"
+#include "platform/DynamicLibrary.h"
+#include "sampleprint/DriverMediaList.h"
+#include "sampleprint/DriverSettings.h"
+#include "sampleprint/DriverSettingsLibrary.h"
+#include "sampleprint/SuctionValue.h"
+
+// The library installed with the models' queues in a private CUPS server, reached the way the
+// program reaches it: the queue's driver folder, the printer defaults, a context per page.
+namespace {
+
+struct IppDelete {
+    void operator()(ipp_t* ipp) const { ippDelete(ipp); }
+};
+using Ipp = std::unique_ptr<ipp_t, IppDelete>;
+
+// A job that carries the record's options and is held, so the server keeps it as it was asked.
+int SubmitHeldJob(const std::string& queue, const SettingsRecord& record) {
+    cups_option_t* options = nullptr;
+    int count = 0;
+    for (const auto& [name, value] : record.Options())
+        count = cupsAddOption(name.c_str(), value.c_str(), count, &options);
+    count = cupsAddOption("job-hold-until", "indefinite", count, &options);
+    const int job = cupsCreateJob(CUPS_HTTP_DEFAULT, queue.c_str(), "Sample", count, options);
+    cupsFreeOptions(count, options);
+    return job;
+}
+
+// The job's attributes as the server holds them, first values as text.
+std::map<std::string, std::string> JobOptions(int job) {
+    ipp_t* request = ippNewRequest(IPP_OP_GET_JOB_ATTRIBUTES);
+    const std::string uri = "ipp://localhost/jobs/" + std::to_string(job);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "job-uri", nullptr, uri.c_str());
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr,
+                 cupsUser());
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr,
+                 "all");
+    const Ipp response(cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/"));
+    std::map<std::string, std::string> options;
+    if (!response) return options;
+    for (ipp_attribute_t* attribute = ippFirstAttribute(response.get()); attribute != nullptr;
+         attribute = ippNextAttribute(response.get())) {
+        const char* name = ippGetName(attribute);
+        const char* text = ippGetString(attribute, 0, nullptr);
+        if (name != nullptr && text != nullptr) options[name] = text;
+    }
+    return options;
+}
+
+// A queue without a PPD (a raw queue).
+bool AddRawQueue(const std::string& queue) {
+    ipp_t* request = ippNewRequest(IPP_OP_CUPS_ADD_MODIFY_PRINTER);
+    const std::string uri = "ipp://localhost/printers/" + queue;
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri.c_str());
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr,
+                 cupsUser());
+    ippAddString(request, IPP_TAG_PRINTER, IPP_TAG_URI, "device-uri", nullptr,
+                 "socket://127.0.0.2:9");
+    ippAddBoolean(request, IPP_TAG_PRINTER, "printer-is-accepting-jobs", 1);
+    ippDelete(cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/admin/"));
+    return cupsLastError() <= IPP_STATUS_OK_CONFLICTING;
+}
+
+TEST(ZtsetSandboxTest, QueuesOfBothModelsThroughTheProgramsBinding) {
+    CupsSandbox sandbox;
+    ASSERT_TRUE(sandbox.Start());
+    const MediaTable mediaTable(SERVATO_SOURCE_DIR "/settings/");
+    const struct {
+        std::string model;
+        std::string queue;
+        std::string inkLayout;
+    } rows[] = {{"ZENTA Corvid 4000", "Corvid4000", "0B000301040205030100060407050A08"},
+                {"ZENTA Corvid 2000", "Corvid2000", "0B000301040205030B00030104020503"}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.model);
+        ASSERT_TRUE(sandbox.AddQueue(row.queue, "socket://127.0.0.2:9", row.model));
+        CupsSpooler spooler;
+        DriverSettingsLibrary library(spooler);
+        ASSERT_TRUE(library.Load(row.queue)) << "from " << spooler.DriverFolder(row.queue);
+
+        {
+            DriverMediaList media(&library, row.queue, "");
+            const auto ppdMedia = PpdMedia(CupsSandbox::PpdPath(row.model));
+            const auto offered = OfferedMediaIds();
+            ASSERT_EQ(media.Count(), static_cast<int>(ppdMedia.size()));
+            ASSERT_EQ(media.Count(), static_cast<int>(offered.size()));
+            for (int i = 0; i < media.Count(); ++i) {
+                EXPECT_EQ(media.IdAt(i), offered[i]);
+                EXPECT_EQ(std::make_pair(int{media.IdAt(i)}, media.NameAt(i)), ppdMedia[i]);
+            }
+        }
+
+        const auto defaults = spooler.ReadPrinterDefaults(row.queue);
+        ASSERT_TRUE(defaults);
+        DriverSettings settings(&library, row.queue, "", *defaults);
+        ASSERT_TRUE(settings.IsOpen());
+        EXPECT_EQ(settings.GetInkLayout(), row.inkLayout);
+        EXPECT_EQ(settings.SetItem20(), 0);
+        EXPECT_EQ(settings.SetPaperSource(7), 0);
+        EXPECT_EQ(settings.GetPaperSourceKind(), 2);
+        EXPECT_EQ(settings.ClearFlag204(), 0);
+        EXPECT_EQ(settings.SelectMedia(12, 3), 0);
+        EXPECT_EQ(settings.CurrentMediaValue8(mediaTable), mediaTable.Value8(12, 1));
+        const int32_t width = settings.GetPaperWidth();
+        ASSERT_GT(width, 0);
+        EXPECT_EQ(settings.SetPaperSize(width, settings.SampleLength()), 0);
+        MediaAdjustBlock adjust;
+        ASSERT_EQ(settings.GetMediaAdjustBlock(adjust), 0);
+        adjust.bytes[MediaAdjustByte::kFeed] = static_cast<uint8_t>(-35);
+        adjust.bytes[MediaAdjustByte::kSuction] = static_cast<uint8_t>(SuctionValue(-2));
+        adjust.bytes[MediaAdjustByte::kPlatenGap] = 3;
+        EXPECT_EQ(settings.SetMediaAdjustBlock(adjust), 0);
+
+        std::vector<uint8_t> bytes;
+        ASSERT_GT(settings.GetDevMode(bytes), 0);
+        const auto record = SettingsRecord::Decode(bytes);
+        ASSERT_TRUE(record);
+        const std::pair<std::string, std::string> changed[] = {
+            {"MediaType", "Media12"}, {"Resolution", "720x1440dpi"}, {"InputSlot", "Sheet"},
+            {"ZTFeedAdjust", "-35"},  {"ZTSuction", "30"},           {"ZTPlatenGap", "3"},
+            {"ZTFlags204", "0"},      {"ZTSampleJob", "1"}};
+        for (const auto& [name, value] : changed) EXPECT_EQ(record->Find(name), value) << name;
+        EXPECT_TRUE(record->Find("PageSize")->ends_with("x160.0mm"));
+
+        const int job = SubmitHeldJob(row.queue, *record);
+        ASSERT_GT(job, 0) << cupsLastErrorString();
+        const auto jobOptions = JobOptions(job);
+        for (const auto& [name, value] : record->Options())
+            EXPECT_EQ(jobOptions.count(name) ? jobOptions.at(name) : "(missing)", value) << name;
+        cupsCancelJob2(CUPS_HTTP_DEFAULT, row.queue.c_str(), job, 1);
+    }
+
+    ASSERT_TRUE(AddRawQueue("NoPpd"));
+    CupsSpooler spooler;
+    DriverSettingsLibrary library(spooler);
+    library.Load(rows[0].queue);
+    DriverSettings settings(&library, "NoPpd", "");
+    EXPECT_FALSE(settings.IsOpen());
+    EXPECT_EQ(settings.GetInkLayout(), std::string(1, '\xFF'));
+    DriverMediaList media(&library, "NoPpd", "");
+    EXPECT_EQ(media.Count(), 0);
+}
+
+TEST(ZtsetSandboxTest, EntryPointsRefuseWhatTheyCannotServe) {
+    CupsSandbox sandbox;
+    ASSERT_TRUE(sandbox.Start());
+    ASSERT_TRUE(sandbox.AddQueue("Corvid", "socket://127.0.0.2:9", "ZENTA Corvid 4000"));
+    DynamicLibrary library;
+    ASSERT_TRUE(library.Open(SERVATO_BIN_DIR "/libztset32.so"));
+    const auto open =
+        reinterpret_cast<int32_t (*)(const char*, const char*, int32_t, const uint8_t*, int32_t*)>(
+            library.Symbol("ZTDM_Open"));
+    const auto getData =
+        reinterpret_cast<int32_t (*)(int32_t, int32_t, void*)>(library.Symbol("ZTDM_GetData"));
+    const auto getDevMode =
+        reinterpret_cast<int32_t (*)(int32_t, uint8_t*)>(library.Symbol("ZTDM_GetDevMode"));
+    const auto close = reinterpret_cast<int32_t (*)(int32_t)>(library.Symbol("ZTDM_Close"));
+    ASSERT_TRUE(open && getData && getDevMode && close);
+
+    const std::vector<uint8_t> record = SettingsRecord("Corvid").Encode();
+    std::vector<uint8_t> truncated(kSettingsRecordMaxSize, 0);
+    std::copy(record.begin(), record.end() - 1, truncated.begin());
+    const struct {
+        const char* what;
+        const char* queue;
+        int32_t flags;
+        const uint8_t* record;
+    } refused[] = {
+        {"record flag without a record", "Corvid", 2, nullptr},
+        {"a record without its flag", "Corvid", 0, record.data()},
+        {"a truncated record", "Corvid", 2, truncated.data()},
+        {"another queue's record", "Other", 2, record.data()},
+        {"no queue name", nullptr, 0, nullptr},
+        {"an unknown queue", "Missing", 0, nullptr},
+    };
+    for (const auto& row : refused) {
+        int32_t handle = 99;
+        EXPECT_EQ(open(row.queue, "", row.flags, row.record, &handle), -1) << row.what;
+        EXPECT_EQ(handle, 0) << row.what;
+    }
+    EXPECT_EQ(open("Corvid", "", 0, nullptr, nullptr), -1);
+
+    int32_t handle = 0;
+    ASSERT_EQ(open("Corvid", "", 2, record.data(), &handle), 0);
+    ASSERT_NE(handle, 0);
+    MediaAdjustBlock adjust;
+    EXPECT_EQ(getData(handle, DriverItem::kMediaAdjust, &adjust), 0);
+    EXPECT_EQ(getData(handle, DriverItem::kMediaAdjust, nullptr), -1);
+    EXPECT_EQ(close(handle), 0);
+    EXPECT_EQ(close(handle), -1);
+    EXPECT_EQ(getData(handle, DriverItem::kMediaAdjust, &adjust), -1);
+    EXPECT_EQ(getDevMode(handle, nullptr), 0);
+}
+
+}  // namespace
