@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QKeyEvent>
 #include <QTest>
+#include <QTimer>
 
 #include "UiTestBench.h"
 #include "app/MainWindow.h"
@@ -120,13 +121,26 @@ TEST_F(MainWindowTest, ARefusingPageLeavesThePreviousPageShown) {
     EXPECT_EQ(log, (std::vector<std::string>{"deactivated 3", "activated 5"}));
 }
 
-TEST_F(MainWindowTest, PageMenuItemSendsDefaultsChangedOnlyWithARecord) {
+TEST_F(MainWindowTest, PageMenuItemShowsTheDriverDialogThenTellsThePage) {
     MainWindow& w = OpenWindow();
+    bench.app->selectedPrinter().printerName = "desk";
     w.ShowPage(1);
     bench.app->selectedPrinter().defaults.reset();
     log.clear();
     w.printerSettingsAction()->trigger();
-    EXPECT_TRUE(log.empty());
+    EXPECT_TRUE(log.empty());  // no settings record: nothing to edit
+
+    bench.app->selectedPrinter().defaults = std::vector<uint8_t>{1, 2, 3};
+    bool dialogShown = false;
+    QTimer::singleShot(0, [&dialogShown] {
+        if (QWidget* dialog = QApplication::activeModalWidget()) {
+            dialogShown = true;
+            dialog->close();
+        }
+    });
+    w.printerSettingsAction()->trigger();
+    EXPECT_TRUE(dialogShown);
+    EXPECT_EQ(log, std::vector<std::string>{"defaults 1"});
 }
 
 TEST_F(MainWindowTest, NoServedPrinterEndsTheProgramWithText904) {
