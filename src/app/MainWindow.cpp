@@ -29,7 +29,6 @@ constexpr int kMainMenuBanner = 175;
 constexpr int kOperationBanner = 179;
 constexpr int kPageIconStrip = 163;
 constexpr int kPageIconSize = 34;
-constexpr int kWindowIcon = 128;
 constexpr QRect kTitleRect(15 + 39, 7, 370 - 15, 42 - 7);
 constexpr QRect kHeaderRect(15, 42, 595 - 15, 60 - 42);
 constexpr QRect kPageComboRect(338, 15, 531 - 338, 30 - 15);
@@ -55,7 +54,7 @@ MainWindow::MainWindow(ServiceApp& app, PageFactory pageFactory)
 MainWindow::~MainWindow() = default;
 
 bool MainWindow::Open() {
-    setWindowIcon(QIcon(app_.LoadBitmap(kWindowIcon)));
+    setWindowIcon(ServiceApp::WindowIcon());
     app_.SetDefaultFont(font());
     SplashScreen splash(app_);
     splash.Show();

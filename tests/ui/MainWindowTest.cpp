@@ -64,6 +64,7 @@ TEST_F(MainWindowTest, OpensOnTheMainMenuAfterTwoSecondsOfSplash) {
     EXPECT_GE(bench.clock.NowMs(), 2000);
     EXPECT_EQ(w.CurrentPage(), 0);
     EXPECT_EQ(w.windowTitle(), Title0());
+    EXPECT_FALSE(w.windowIcon().isNull());
     EXPECT_FALSE(w.pageCombo()->isVisibleTo(&w));
     EXPECT_FALSE(w.printerSettingsAction()->isEnabled());
     EXPECT_TRUE(w.PageAt(0)->isVisibleTo(&w));
