@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <array>
 
+#include "app/FixedTexts.h"
 #include "app/ServiceApp.h"
 #include "config/ControlDressing.h"
 #include "platform/Messages.h"
@@ -171,11 +172,8 @@ int MainMenuPage::PageActivated() {
 void MainMenuPage::ReviewMessages() {
     const QString caption = app().LoadText(0);
     for (const ReviewedMessage& message : kReviewedMessages) {
-        const QString text = message.textId == kMissingFileNotice
-                                 ? QStringLiteral(
-                                       "The necessary file cannot be found. Install "
-                                       "the program again.")
-                                 : app().LoadText(message.textId);
+        const QString text = message.textId == kMissingFileNotice ? NecessaryFileMissingText()
+                                                                  : app().LoadText(message.textId);
         app().messages().Show(this, text, caption, message.icon, message.buttons);
     }
 }

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <array>
 
+#include "app/FixedTexts.h"
 #include "app/MainWindow.h"
 #include "app/ServiceApp.h"
 #include "config/KeyValueFile.h"
@@ -17,10 +18,6 @@
 #include "sampleprint/DriverMediaList.h"
 
 namespace {
-
-// The one text built into the program: the language files may be the missing ones.
-const QString kNecessaryFileMissing =
-    QStringLiteral("The necessary file cannot be found. Install the program again.");
 
 constexpr int kExitNormal = 0;
 constexpr int kExitRefused = 1;
@@ -36,7 +33,7 @@ int RunWithOwnedObjects(ServiceApp& app, MainWindow& window, Messages& messages)
             return kExitNormal;
         }
         case -2:
-            messages.Show(nullptr, kNecessaryFileMissing, caption, MessageIcon::Error,
+            messages.Show(nullptr, NecessaryFileMissingText(), caption, MessageIcon::Error,
                           MessageButtons::Ok);
             return kExitRefused;
         default:
@@ -69,7 +66,7 @@ int RunStartupSequence(const StartupEnvironment& environment) {
 
     app.ReadLaunchMode();
     if (!app.IsMessageReview() && !FirstMissingSettingsFile(app.SettingsFolder()).empty()) {
-        environment.messages.Show(nullptr, kNecessaryFileMissing, app.LoadText(0),
+        environment.messages.Show(nullptr, NecessaryFileMissingText(), app.LoadText(0),
                                   MessageIcon::Error, MessageButtons::Ok);
         return kExitRefused;
     }
