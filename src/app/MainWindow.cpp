@@ -227,8 +227,13 @@ void MainWindow::PaintBanner(QWidget* client) {
 void MainWindow::EditPrinterSettings() {
     SelectedPrinter& selected = app_.selectedPrinter();
     if (!selected.defaults) return;
-    PrinterSettingsDialog::Edit(this, app_.LoadText(501).remove(QLatin1Char('&')),
-                                selected.printerName, *selected.defaults);
+    const PrinterSettingsTexts texts{
+        app_.LoadText(501).remove(QLatin1Char('&')),
+        {app_.LoadText(520), app_.LoadText(521), app_.LoadText(522), app_.LoadText(523)},
+        app_.LoadText(524),
+        app_.LoadText(525),
+        app_.LoadText(526)};
+    PrinterSettingsDialog::Edit(this, texts, selected.printerName, *selected.defaults);
     pages_[static_cast<size_t>(currentPage_)]->PrinterDefaultsChanged();
 }
 

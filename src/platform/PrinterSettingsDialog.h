@@ -2,23 +2,53 @@
 
 #include <QDialog>
 #include <QString>
+#include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "SettingsRecord.h"
 #include "platform/QueueOptions.h"
 
-// The driver's settings dialog of the "page" menu item: the queue's page size, media type, input
-// slot and resolution from its PPD.
+class QComboBox;
+class QFormLayout;
+
+// The dialog's texts from the settings folder; the option labels in the order PageSize,
+// MediaType, InputSlot, Resolution.
+struct PrinterSettingsTexts {
+    QString title;
+    std::array<QString, 4> optionLabels;
+    QString ok;
+    QString cancel;
+    QString close;
+};
+
+// The driver's settings dialog of the "page" menu item: the page size, media type, input slot and
+// resolution of the printer's settings record, chosen among its queue's PPD choices.
 class PrinterSettingsDialog : public QDialog {
     Q_OBJECT
   public:
-    // Shows the dialog owned by `owner` and returns when it closes. The settings record stays as
-    // the printer's defaults gave it: these options are shown as the queue holds them.
-    static void Edit(QWidget* owner, const QString& title, const std::string& printerName,
-                     std::vector<uint8_t>& record);
+    // Shows the dialog owned by `owner` for the queue's PPD and returns when it closes.
+    static void Edit(QWidget* owner, const PrinterSettingsTexts& texts,
+                     const std::string& printerName, std::vector<uint8_t>& record);
+
+    // OK writes the chosen options into `record`; Cancel leaves it as it was. A record that does
+    // not decode cannot be rewritten safely, so the options are then only shown.
+    PrinterSettingsDialog(QWidget* owner, const PrinterSettingsTexts& texts,
+                          const std::vector<QueueOption>& options, std::vector<uint8_t>& record);
+
+    bool IsEditable() const { return decoded_.has_value(); }
 
   private:
-    PrinterSettingsDialog(QWidget* owner, const QString& title,
-                          const std::vector<QueueOption>& options);
+    void AddChooser(const QString& label, const QueueOption& option);
+    void AddReadOnlyRow(const QString& label, const QueueOption& option);
+    void AddButtons(const PrinterSettingsTexts& texts);
+    void WriteRecord();
+
+    std::vector<uint8_t>& record_;
+    std::optional<SettingsRecord> decoded_;
+    QFormLayout* form_;
+    std::vector<std::pair<std::string, QComboBox*>> choosers_;
 };

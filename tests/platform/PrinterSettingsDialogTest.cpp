@@ -1,0 +1,98 @@
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QPushButton>
+#include <algorithm>
+
+#include "SettingsRecord.h"
+#include "platform/PrinterSettingsDialog.h"
+
+namespace {
+
+const PrinterSettingsTexts kTexts{"Printer Settings",
+                                  {"Page size", "Media type", "Paper source", "Resolution"},
+                                  "OK",
+                                  "Cancel",
+                                  "Close"};
+
+const std::vector<QueueOption> kOptions = {
+    {"PageSize", "Page Size", {{"A4", "A4"}, {"A3", "A3"}}, "A4"},
+    {"MediaType", "Media", {{"Media1", "Plain paper"}, {"Media2", "Photo paper"}}, "Media1"},
+    {"InputSlot", "Source", {{"Roll", "Roll paper"}, {"Sheet", "Cut sheet"}}, "Roll"},
+    {"Resolution", "Quality", {{"360dpi", "360 dpi"}, {"720dpi", "720 dpi"}}, "360dpi"},
+};
+
+std::vector<uint8_t> Record() {
+    SettingsRecord record("desk");
+    record.Set("PageSize", "Custom.600x900mm");
+    record.Set("MediaType", "Media1");
+    record.Set("InputSlot", "Sheet");
+    record.Set("ZTSampleJob", "0");
+    return record.Encode();
+}
+
+QComboBox* Chooser(PrinterSettingsDialog& dialog, const QString& name) {
+    for (QComboBox* chooser : dialog.findChildren<QComboBox*>()) {
+        if (chooser->accessibleName() == name) return chooser;
+    }
+    return nullptr;
+}
+
+void Press(PrinterSettingsDialog& dialog, const QString& text) {
+    for (QPushButton* button :
+         dialog.findChild<QDialogButtonBox*>()->findChildren<QPushButton*>()) {
+        if (button->text() == text) return button->click();
+    }
+    ADD_FAILURE() << "no button " << text.toStdString();
+}
+
+}  // namespace
+
+TEST(PrinterSettingsDialog, PreselectsTheRecordAndWritesItBackOnlyOnOk) {
+    std::vector<uint8_t> bytes = Record();
+    const std::vector<uint8_t> original = bytes;
+    {
+        PrinterSettingsDialog dialog(nullptr, kTexts, kOptions, bytes);
+        ASSERT_TRUE(dialog.IsEditable());
+        EXPECT_EQ(Chooser(dialog, "Page size")->currentText(), "Custom.600x900mm");
+        EXPECT_EQ(Chooser(dialog, "Media type")->currentText(), "Plain paper");
+        EXPECT_EQ(Chooser(dialog, "Paper source")->currentText(), "Cut sheet");
+        EXPECT_EQ(Chooser(dialog, "Resolution")->currentText(), "360 dpi");  // record lacks it
+        Chooser(dialog, "Media type")->setCurrentIndex(1);
+        Press(dialog, "Cancel");
+    }
+    EXPECT_EQ(bytes, original);
+
+    PrinterSettingsDialog dialog(nullptr, kTexts, kOptions, bytes);
+    Chooser(dialog, "Media type")->setCurrentIndex(1);
+    Press(dialog, "OK");
+    const std::optional<SettingsRecord> written = SettingsRecord::Decode(bytes);
+    ASSERT_TRUE(written);
+    EXPECT_EQ(written->QueueName(), "desk");
+    EXPECT_EQ(written->Find("MediaType"), "Media2");
+    EXPECT_EQ(written->Find("PageSize"), "Custom.600x900mm");
+    EXPECT_EQ(written->Find("InputSlot"), "Sheet");
+    EXPECT_EQ(written->Find("Resolution"), "360dpi");
+    EXPECT_EQ(written->Find("ZTSampleJob"), "0");
+}
+
+TEST(PrinterSettingsDialog, AnUndecodableRecordIsOnlyShown) {
+    for (std::vector<uint8_t> bytes : {std::vector<uint8_t>{1, 2, 3}, [] {
+                                           std::vector<uint8_t> damaged = Record();
+                                           damaged.back() ^= 0x20;
+                                           return damaged;
+                                       }()}) {
+        const std::vector<uint8_t> original = bytes;
+        PrinterSettingsDialog dialog(nullptr, kTexts, kOptions, bytes);
+        EXPECT_FALSE(dialog.IsEditable());
+        EXPECT_TRUE(dialog.findChildren<QComboBox*>().empty());
+        const QList<QLabel*> labels = dialog.findChildren<QLabel*>();
+        EXPECT_TRUE(std::any_of(labels.begin(), labels.end(), [](const QLabel* label) {
+            return label->accessibleName() == "Media type" && label->text() == "Plain paper";
+        }));
+        Press(dialog, "Close");
+        EXPECT_EQ(bytes, original);
+    }
+}
