@@ -93,7 +93,7 @@ constexpr std::array<ReviewedMessage, 7> kReviewedMessages = {{
 MainMenuPage::MainMenuPage(ServiceApp& app, ShowPageFunction showPage, QWidget* parent)
     : Page(app, 0, parent),
       showPage_(std::move(showPage)),
-      printerPicture_(QStringLiteral(":/bitmap/%1").arg(kPrinterPicture)) {
+      printerPicture_(app.LoadBitmap(kPrinterPicture)) {
     resize(kPageWidth, kPageHeight);
     CreateControls();
     app.PlaceControls(this, kRects);
@@ -121,7 +121,7 @@ void MainMenuPage::CreateControls() {
 
     for (const FunctionButton& function : kFunctions) {
         auto* button = new QPushButton(this);
-        button->setIcon(QPixmap(QStringLiteral(":/bitmap/%1").arg(function.picture)));
+        button->setIcon(app().LoadBitmap(function.picture));
         button->setIconSize(QSize(32, 32));
         SetControlId(button, function.buttonId);
         const int pageNumber = function.pageNumber;

@@ -5,8 +5,10 @@
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QKeyEvent>
+#include <QLayout>
 #include <QMenuBar>
 #include <QPainter>
+#include <algorithm>
 
 #include "app/MainMenuPage.h"
 #include "app/PageCombo.h"
@@ -33,17 +35,6 @@ constexpr QRect kHeaderRect(15, 42, 595 - 15, 60 - 42);
 constexpr QRect kPageComboRect(338, 15, 531 - 338, 30 - 15);
 constexpr QColor kTitleColor(0, 0, 255);
 
-QPixmap Picture(int number) {
-    return QPixmap(QStringLiteral(":/bitmap/%1").arg(number));
-}
-
-QPixmap WithMagentaTransparent(QPixmap picture) {
-    if (!picture.isNull() && !picture.hasAlphaChannel()) {
-        picture.setMask(picture.createMaskFromColor(QColor(255, 0, 255)));
-    }
-    return picture;
-}
-
 // Pages whose "page" menu item lets the driver edit the printer's settings.
 bool UsesPrinterSettings(int page) {
     return page == 1 || page == 3 || page == 5 || page == 8 || page == 9;
@@ -57,22 +48,24 @@ MainWindow::MainWindow(ServiceApp& app, PageFactory pageFactory)
     client_ = new QWidget(this);
     client_->installEventFilter(this);
     setCentralWidget(client_);
+    // The window is always as big as the banner and the shown page: never resized by hand.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 MainWindow::~MainWindow() = default;
 
 bool MainWindow::Open() {
-    setWindowIcon(QIcon(Picture(kWindowIcon)));
+    setWindowIcon(QIcon(app_.LoadBitmap(kWindowIcon)));
     app_.SetDefaultFont(font());
     SplashScreen splash(app_);
     splash.Show();
     setProperty(kInstanceProperty, true);
 
-    mainMenuBanner_ = Picture(kMainMenuBanner);
-    operationBanner_ = Picture(kOperationBanner);
+    mainMenuBanner_ = app_.LoadBitmap(kMainMenuBanner);
+    operationBanner_ = app_.LoadBitmap(kOperationBanner);
     showingMainMenuBanner_ = true;
     CreatePages();
-    pageIcons_ = WithMagentaTransparent(Picture(kPageIconStrip));
+    pageIcons_ = app_.LoadBitmap(kPageIconStrip);
     FillPageCombo();
     CreateMenu();
     splash.Finish();
@@ -124,9 +117,10 @@ void MainWindow::FillPageCombo() {
             pageCombo_->AddPage(titles_[static_cast<size_t>(k)], k);
         }
     }
-    pageCombo_->setGeometry(kPageComboRect);
     pageCombo_->setFont(app_.GetTextFont(-1));
-    pageCombo_->setAccessibleName(app_.LoadText(500));
+    // The closed box keeps the height its font needs; the rows of its list stay 15 pixels.
+    pageCombo_->setGeometry(kPageComboRect.adjusted(
+        0, 0, 0, std::max(0, pageCombo_->sizeHint().height() - kPageComboRect.height())));
     pageCombo_->hide();
     connect(pageCombo_, &PageCombo::pageChosen, this, [this](int k) { ChangePage(k); });
 }
@@ -192,11 +186,13 @@ void MainWindow::ChangePage(int k) {
     currentPage_ = k;
     client_->update();
     pageCombo_->SelectPageQuietly(k);
+    pageCombo_->setAccessibleName(titles_[static_cast<size_t>(k)]);
 }
 
 void MainWindow::ShowOnly(int k) {
     Page* shown = pages_[static_cast<size_t>(k)];
     client_->setFixedSize(kBannerWidth, kBannerHeight + shown->height());
+    layout()->activate();
     shown->show();
     for (Page* page : pages_) {
         if (page != shown) page->hide();
@@ -232,16 +228,16 @@ void MainWindow::PaintBanner(QWidget* client) {
 void MainWindow::EditPrinterSettings() {
     SelectedPrinter& selected = app_.selectedPrinter();
     if (!selected.defaults) return;
-    PrinterSettingsDialog::Edit(this, app_.LoadText(501), selected.printerName, *selected.defaults);
+    PrinterSettingsDialog::Edit(this, app_.LoadText(501).remove(QLatin1Char('&')),
+                                selected.printerName, *selected.defaults);
     pages_[static_cast<size_t>(currentPage_)]->PrinterDefaultsChanged();
 }
 
 void MainWindow::BringToFront() {
     if (isMinimized()) showNormal();
-    show();
     raise();
     activateWindow();
-    if (QWidget* popup = QApplication::activeModalWidget()) {
+    if (QWidget* popup = QApplication::activeModalWidget(); popup && popup != this) {
         popup->raise();
         popup->activateWindow();
     }

@@ -41,7 +41,7 @@ class MainWindow : public QMainWindow {
     Page* PageAt(int k) const;
     PageCombo* pageCombo() const { return pageCombo_; }
     QAction* printerSettingsAction() const { return printerSettingsAction_; }
-    // Restores and raises the window (a second copy was started).
+    // Restores and raises the window, then the dialog open above it (a second copy was started).
     void BringToFront();
 
   protected:

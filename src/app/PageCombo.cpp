@@ -43,7 +43,7 @@ class PageRowDelegate : public QStyledItemDelegate {
 
 PageCombo::PageCombo(QWidget* parent) : QComboBox(parent) {
     setItemDelegate(new PageRowDelegate(this));
-    connect(this, &QComboBox::activated, this, [this](int row) {
+    connect(this, &QComboBox::currentIndexChanged, this, [this](int row) {
         if (row >= 0) emit pageChosen(PageOfRow(row));
     });
 }

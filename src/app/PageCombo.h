@@ -19,6 +19,6 @@ class PageCombo : public QComboBox {
     void SelectPageQuietly(int pageNumber);
 
   signals:
-    // The user chose another row.
+    // The user chose another row (with the mouse or the arrow keys).
     void pageChosen(int pageNumber);
 };

@@ -16,10 +16,10 @@ constexpr int kVersionPicture = 173;
 VersionBox::VersionBox(ServiceApp& app, Mode mode, QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::FramelessWindowHint) {
     if (mode == Mode::Splash) {
-        picture_ = QPixmap(QStringLiteral(":/bitmap/%1").arg(kSplashPicture));
+        picture_ = app.LoadBitmap(kSplashPicture);
         lines_.push_back({app.LoadText(99), app.GetTextFont(99), QRect(10, 180, 465, 20)});
     } else {
-        picture_ = QPixmap(QStringLiteral(":/bitmap/%1").arg(kVersionPicture));
+        picture_ = app.LoadBitmap(kVersionPicture);
         lines_.push_back({app.LoadText(200) + QLatin1Char(' ') + VersionText(),
                           app.GetTextFont(200), QRect(10, 200, 465, 20)});
         lines_.push_back({app.LoadText(201), app.GetTextFont(201), QRect(10, 220, 465, 20)});

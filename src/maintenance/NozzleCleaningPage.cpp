@@ -78,14 +78,14 @@ void NozzleCleaningPage::CreateControls() {
     SetControlId(cleanFrame, kCleaningFrame);
 
     auto* checkButton = new QPushButton(this);
-    checkButton->setIcon(QPixmap(QStringLiteral(":/bitmap/%1").arg(kNozzleCheckPicture)));
+    checkButton->setIcon(app().LoadBitmap(kNozzleCheckPicture));
     checkButton->setIconSize(QSize(32, 32));
     checkButton->setAccessibleName(app().LoadText(kNozzleCheckTitle));
     SetControlId(checkButton, kNozzleCheckButton);
     connect(checkButton, &QPushButton::clicked, this, [this] { PrintNozzleCheck(); });
 
     auto* cleanButton = new QPushButton(this);
-    cleanButton->setIcon(QPixmap(QStringLiteral(":/bitmap/%1").arg(kCleaningPicture)));
+    cleanButton->setIcon(app().LoadBitmap(kCleaningPicture));
     cleanButton->setIconSize(QSize(32, 32));
     cleanButton->setAccessibleName(app().LoadText(kCleaningTitle));
     SetControlId(cleanButton, kCleaningButton);

@@ -1,0 +1,110 @@
+// Start-up cost of the main window with the shipped settings folder: from an empty window to page
+// 0 shown (the two-second splash excluded: the clock is virtual), the ten pages alone, and the
+// resident memory once page 0 is on screen.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
+#include <memory>
+
+#include "RecordingMessages.h"
+#include "VirtualClock.h"
+#include "app/MainMenuPage.h"
+#include "app/MainWindow.h"
+#include "app/PlaceholderPage.h"
+#include "app/ServiceApp.h"
+#include "maintenance/NozzleCleaningPage.h"
+#include "platform/RegKey.h"
+#include "platform/Spooler.h"
+
+namespace {
+
+// The spooler of an installation with one served printer.
+class OneQueueSpooler : public Spooler {
+  public:
+    std::vector<SpoolerQueue> EnumeratePrinters() override {
+        return {{"Corvid4000", "ZENTA Corvid 4000", "socket://127.0.0.2:9100"}};
+    }
+    int WriteRawJob(const std::string&, const std::string&, std::span<const uint8_t>) override {
+        return -1;
+    }
+    std::string DriverAttribute(const std::string&, const std::string&) override { return {}; }
+    std::string DriverFolder(const std::string&) override { return {}; }
+    std::optional<std::vector<uint8_t>> ReadPrinterDefaults(const std::string&) override {
+        return std::nullopt;
+    }
+};
+
+struct Installation {
+    Installation() {
+        RegKey::SetStoreFolders(store.filePath("user"), store.filePath("machine"));
+        app.CreateOwnedObjects();
+    }
+    QTemporaryDir store;
+    RecordingMessages messages;
+    VirtualClock clock;
+    OneQueueSpooler spooler;
+    ServiceApp app{SERVATO_BIN_DIR, ServiceApp::Platform{messages, clock, spooler}};
+};
+
+long ResidentKilobytes() {
+    QFile status("/proc/self/status");
+    if (!status.open(QIODevice::ReadOnly)) return -1;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:")) return line.mid(6).trimmed().split(' ').value(0).toLong();
+    }
+    return -1;
+}
+
+void BM_StartToMainMenuShown(benchmark::State& state) {
+    Installation installation;
+    for (auto _ : state) {
+        MainWindow window(installation.app);
+        if (!window.Open()) state.SkipWithError("the window did not open");
+        window.show();
+        QApplication::processEvents();
+        benchmark::DoNotOptimize(window.CurrentPage());
+    }
+}
+BENCHMARK(BM_StartToMainMenuShown)->Unit(benchmark::kMillisecond)->Iterations(20);
+
+void BM_CreateTenPages(benchmark::State& state) {
+    Installation installation;
+    ServiceApp& app = installation.app;
+    for (auto _ : state) {
+        QWidget parent;
+        std::vector<Page*> pages = {new MainMenuPage(
+                                        app, [](int) {}, &parent),
+                                    new NozzleCleaningPage(app, &parent)};
+        for (int k : {1, 3, 4, 5, 6, 7, 8, 9})
+            pages.push_back(new PlaceholderPage(app, k, &parent));
+        benchmark::DoNotOptimize(pages.data());
+    }
+}
+BENCHMARK(BM_CreateTenPages)->Unit(benchmark::kMillisecond)->Iterations(20);
+
+// One measurement of a fresh process's memory: run this benchmark alone (--benchmark_filter) so
+// that the other benchmarks' allocations do not count.
+void BM_ResidentMemoryWithMainMenu(benchmark::State& state) {
+    Installation installation;
+    std::unique_ptr<MainWindow> window;
+    for (auto _ : state) {
+        window = std::make_unique<MainWindow>(installation.app);
+        window->Open();
+        window->show();
+        QApplication::processEvents();
+    }
+    state.counters["resident_MB"] = static_cast<double>(ResidentKilobytes()) / 1024.0;
+}
+BENCHMARK(BM_ResidentMemoryWithMainMenu)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

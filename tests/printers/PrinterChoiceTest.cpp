@@ -1,0 +1,180 @@
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QPushButton>
+
+#include "UiTestBench.h"
+#include "app/MainMenuPage.h"
+#include "config/ControlDressing.h"
+#include "platform/SettingsStore.h"
+#include "printers/PrinterList.h"
+
+namespace {
+
+constexpr const char* kBig = "ZENTA Corvid 4000";
+constexpr const char* kSmall = "ZENTA Corvid 2000";
+
+TEST(PrinterListTest, OffersServedQueuesInSpoolerOrderAndPreselectsTheRememberedOne) {
+    struct Row {
+        const char* name;
+        std::vector<SpoolerQueue> queues;
+        std::string remembered;
+        std::vector<std::string> offered;
+        int preselected;
+    };
+    const std::vector<Row> rows = {
+        {"two queues of one model, second remembered",
+         {{"west", kBig, ""}, {"office", "Other Laser", ""}, {"east", kBig, ""}},
+         "east",
+         {"west", "east"},
+         1},
+        {"model named in other letter case is not served",
+         {{"loud", "zenta corvid 4000", ""}, {"quiet", kSmall, ""}},
+         "loud",
+         {"quiet"},
+         0},
+        {"remembered queue vanished", {{"a", kSmall, ""}, {"b", kBig, ""}}, "gone", {"a", "b"}, 0},
+        {"remembered name differs in case",
+         {{"a", kSmall, ""}, {"B", kBig, ""}},
+         "b",
+         {"a", "B"},
+         0},
+        {"nothing served", {{"office", "Other Laser", ""}}, "office", {}, -1},
+        {"spooler unreachable", {}, "", {}, -1},
+    };
+    UiTestBench bench;
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        bench.spooler.queues = row.queues;
+        PrinterList list;
+        list.Build(
+            bench.spooler, [&](const std::string& d) { return bench.app->IsSupportedModel(d); },
+            row.remembered);
+        EXPECT_EQ(list.ChoiceNames(), row.offered);
+        EXPECT_EQ(list.Preselected(), row.preselected);
+        if (row.preselected >= 0) {
+            EXPECT_EQ(list.QueueOfChoice(row.preselected)->name, row.offered[row.preselected]);
+        }
+        EXPECT_EQ(list.QueueOfChoice(list.ChoiceCount()), nullptr);
+    }
+}
+
+class PrinterSelectionTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        bench.spooler.queues = {{"west", kBig, "socket://127.0.0.2:9100"},
+                                {"east", kSmall, "socket://127.0.0.3:9100"}};
+        bench.ScriptPrinter(kSmall);
+        SettingsStore().WriteString("SelectPrinter", "east");
+    }
+    // Presses the head cleaning button on a fresh main menu; answers the page asked for, or -1.
+    int PressCleaning() {
+        int opened = -1;
+        MainMenuPage menu(
+            *bench.app, [&](int k) { opened = k; }, nullptr);
+        auto* button = qobject_cast<QPushButton*>(FindControl(&menu, 1012));
+        EXPECT_NE(button, nullptr);
+        if (button) button->click();
+        return opened;
+    }
+    void WriteStatusMonitorList(const QByteArray& contents) {
+        const QString path = bench.MachineStoreFile("Software/ZENTA.ini");
+        QDir().mkpath(QFileInfo(path).path());
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(contents);
+    }
+
+    UiTestBench bench;
+};
+
+TEST_F(PrinterSelectionTest, APrinterThatPassesIsTakenOverRememberedAndOpened) {
+    bench.spooler.defaults = std::vector<uint8_t>{9, 8, 7};
+    EXPECT_EQ(PressCleaning(), 2);
+    const SelectedPrinter& selected = bench.app->selectedPrinter();
+    EXPECT_EQ(selected.printerName, "east");
+    EXPECT_EQ(selected.driverName, kSmall);
+    EXPECT_EQ(selected.portName, "socket://127.0.0.3:9100");
+    EXPECT_EQ(selected.defaults, (std::vector<uint8_t>{9, 8, 7}));
+    EXPECT_EQ(SettingsStore().ReadString("SelectPrinter"), "east");
+    EXPECT_TRUE(bench.messages.messages().empty());
+}
+
+TEST_F(PrinterSelectionTest, RefusalsKeepTheMainMenuAndTheRememberedName) {
+    struct Row {
+        const char* name;
+        const char* deviceModel;
+        bool channelOpens;
+        QByteArray statusMonitorList;
+        int32_t text;  // 0: admitted
+    };
+    const std::vector<Row> rows = {
+        {"printer answers another model", kBig, true, {}, 906},
+        {"model differs in letter case", "zenta corvid 2000", true, {}, 906},
+        {"driver not known to the status monitor", kSmall, true,
+         "[KVT3/Driver/ZENTA%20Corvid%204000]\nName=1\n", 905},
+        {"driver known to the status monitor", kSmall, true,
+         "[KVT3/Driver/ZENTA%20Corvid%202000]\nName=1\n", 0},
+        {"no channel still reaches the model check", kBig, false, {}, 906},
+        {"no channel, right model", kSmall, false, {}, 0},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        bench.messages.Clear();
+        QFile::remove(bench.MachineStoreFile("Software/ZENTA.ini"));
+        if (!row.statusMonitorList.isEmpty()) WriteStatusMonitorList(row.statusMonitorList);
+        bench.printer.Reset();
+        bench.ScriptPrinter(row.deviceModel);
+        if (!row.channelOpens) bench.printer.SetResult("RQOpenChannel", -1);
+        // Another printer was remembered before, so a refusal shows in what is stored.
+        SettingsStore().WriteString("SelectPrinter", "west");
+        const int opened = [&] {
+            int page = -1;
+            MainMenuPage menu(
+                *bench.app, [&](int k) { page = k; }, nullptr);
+            qobject_cast<QComboBox*>(FindControl(&menu, 1026))->setCurrentIndex(1);
+            qobject_cast<QPushButton*>(FindControl(&menu, 1012))->click();
+            return page;
+        }();
+        EXPECT_EQ(bench.app->selectedPrinter().printerName, "east");
+        if (row.text == 0) {
+            EXPECT_EQ(opened, 2);
+            EXPECT_TRUE(bench.messages.messages().empty());
+            EXPECT_EQ(SettingsStore().ReadString("SelectPrinter"), "east");
+            continue;
+        }
+        EXPECT_EQ(opened, -1);
+        ASSERT_EQ(bench.messages.messages().size(), 1u);
+        EXPECT_EQ(bench.messages.messages()[0].text, bench.app->LoadText(row.text));
+        EXPECT_EQ(bench.messages.messages()[0].icon, MessageIcon::Error);
+        EXPECT_EQ(SettingsStore().ReadString("SelectPrinter"), "west");
+    }
+}
+
+TEST(PrinterSelectionReviewTest, MessageReviewOpensEveryPageWithoutAPrinter) {
+    UiTestBench bench(LaunchMode::MessageReview);
+    ASSERT_TRUE(bench.app->IsMessageReview());
+    MainMenuPage menu(
+        *bench.app, [](int) {}, nullptr);
+    for (int id = 1011; id <= 1019; ++id) {
+        SCOPED_TRACE(id);
+        int opened = -1;
+        MainMenuPage menu(
+            *bench.app, [&](int k) { opened = k; }, nullptr);
+        qobject_cast<QPushButton*>(FindControl(&menu, id))->click();
+        EXPECT_NE(opened, -1);
+    }
+    EXPECT_EQ(bench.app->selectedPrinter().printerName, "");
+    EXPECT_EQ(SettingsStore().ReadString("SelectPrinter", "unset"), "");
+    EXPECT_TRUE(bench.messages.messages().empty());
+
+    menu.PageActivated();
+    ASSERT_EQ(bench.messages.messages().size(), 7u);
+    EXPECT_EQ(bench.messages.messages()[4].text, bench.app->LoadText(901));
+    EXPECT_EQ(bench.messages.messages()[4].icon, MessageIcon::Warning);
+    EXPECT_EQ(bench.messages.messages()[6].buttons, MessageButtons::OkCancel);
+}
+
+}  // namespace

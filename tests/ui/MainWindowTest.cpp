@@ -1,0 +1,198 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QKeyEvent>
+#include <QTest>
+#include <QTimer>
+
+#include "UiTestBench.h"
+#include "app/MainWindow.h"
+#include "app/Page.h"
+#include "app/PageCombo.h"
+
+namespace {
+
+constexpr const char* kModel = "ZENTA Corvid 4000";
+
+// A page that notes the messages it receives and refuses activation when told to.
+class NotingPage : public Page {
+  public:
+    NotingPage(ServiceApp& app, int k, QWidget* parent, std::vector<std::string>& log)
+        : Page(app, k, parent), log_(log) {
+        resize(600, 100 + 10 * k);
+    }
+    int PageActivated() override {
+        log_.push_back("activated " + std::to_string(PageNumber()));
+        return refuse ? 0 : 1;
+    }
+    void PageDeactivated() override {
+        log_.push_back("deactivated " + std::to_string(PageNumber()));
+    }
+    void PrinterDefaultsChanged() override {
+        log_.push_back("defaults " + std::to_string(PageNumber()));
+    }
+    bool refuse = false;
+
+  private:
+    std::vector<std::string>& log_;
+};
+
+class MainWindowTest : public ::testing::Test {
+  protected:
+    void SetUp() override { bench.spooler.queues = {UiTestBench::Queue("desk", kModel)}; }
+
+    MainWindow& OpenWindow() {
+        window = std::make_unique<MainWindow>(*bench.app, [this](int k, QWidget* parent) {
+            auto* page = new NotingPage(*bench.app, k, parent, log);
+            pages[static_cast<size_t>(k)] = page;
+            return page;
+        });
+        EXPECT_TRUE(window->Open());
+        log.clear();
+        return *window;
+    }
+    QString Title0() const { return bench.app->LoadText(0); }
+
+    UiTestBench bench;
+    std::vector<std::string> log;
+    std::array<NotingPage*, 10> pages{};
+    std::unique_ptr<MainWindow> window;
+};
+
+TEST_F(MainWindowTest, OpensOnTheMainMenuAfterTwoSecondsOfSplash) {
+    MainWindow& w = OpenWindow();
+    EXPECT_GE(bench.clock.NowMs(), 2000);
+    EXPECT_EQ(w.CurrentPage(), 0);
+    EXPECT_EQ(w.windowTitle(), Title0());
+    EXPECT_FALSE(w.pageCombo()->isVisibleTo(&w));
+    EXPECT_FALSE(w.printerSettingsAction()->isEnabled());
+    EXPECT_TRUE(w.PageAt(0)->isVisibleTo(&w));
+    EXPECT_EQ(w.pageCombo()->count(), 10);
+    EXPECT_EQ(w.centralWidget()->height(), 60 + 393);
+    EXPECT_TRUE(bench.messages.messages().empty());
+}
+
+TEST_F(MainWindowTest, EachPageSetsCaptionSelectorAndPageMenuItem) {
+    MainWindow& w = OpenWindow();
+    bench.app->selectedPrinter().printerName = "desk";
+    const std::array<bool, 10> pageItemEnabled = {false, true,  false, true, false,
+                                                  true,  false, false, true, true};
+    for (int k = 1; k < 10; ++k) {
+        SCOPED_TRACE(k);
+        w.ShowPage(k);
+        EXPECT_EQ(w.CurrentPage(), k);
+        EXPECT_EQ(w.windowTitle(), Title0() + " - desk");
+        EXPECT_TRUE(w.pageCombo()->isVisibleTo(&w));
+        EXPECT_EQ(w.pageCombo()->PageOfRow(w.pageCombo()->currentIndex()), k);
+        EXPECT_EQ(w.printerSettingsAction()->isEnabled(), pageItemEnabled[static_cast<size_t>(k)]);
+        EXPECT_EQ(w.centralWidget()->height(), 60 + 100 + 10 * k);
+        for (int other = 0; other < 10; ++other) {
+            EXPECT_EQ(w.PageAt(other)->isVisibleTo(&w), other == k) << other;
+        }
+    }
+    w.ShowPage(0);
+    EXPECT_EQ(w.windowTitle(), Title0());
+    EXPECT_FALSE(w.pageCombo()->isVisibleTo(&w));
+    EXPECT_FALSE(w.printerSettingsAction()->isEnabled());
+}
+
+TEST_F(MainWindowTest, ARefusingPageLeavesThePreviousPageShown) {
+    MainWindow& w = OpenWindow();
+    pages[4]->refuse = true;
+
+    w.ShowPage(4);  // from the main menu: the main menu is shown again
+    EXPECT_EQ(w.CurrentPage(), 0);
+    EXPECT_EQ(log, std::vector<std::string>{"activated 4"});
+    EXPECT_TRUE(w.PageAt(0)->isVisibleTo(&w));
+    EXPECT_EQ(w.windowTitle(), Title0());
+    EXPECT_FALSE(w.pageCombo()->isVisibleTo(&w));
+
+    w.ShowPage(3);
+    log.clear();
+    w.ShowPage(4);  // from another page: that page stays, without a second activation
+    EXPECT_EQ(w.CurrentPage(), 3);
+    EXPECT_EQ(log, (std::vector<std::string>{"deactivated 3", "activated 4"}));
+    EXPECT_TRUE(w.PageAt(3)->isVisibleTo(&w));
+    EXPECT_EQ(w.pageCombo()->PageOfRow(w.pageCombo()->currentIndex()), 3);
+
+    log.clear();
+    w.pageCombo()->setCurrentIndex(w.pageCombo()->RowOfPage(5));
+    EXPECT_EQ(w.CurrentPage(), 5);
+    EXPECT_EQ(log, (std::vector<std::string>{"deactivated 3", "activated 5"}));
+}
+
+TEST_F(MainWindowTest, PageMenuItemShowsTheDriverDialogThenTellsThePage) {
+    MainWindow& w = OpenWindow();
+    bench.app->selectedPrinter().printerName = "desk";
+    w.ShowPage(1);
+    bench.app->selectedPrinter().defaults.reset();
+    log.clear();
+    w.printerSettingsAction()->trigger();
+    EXPECT_TRUE(log.empty());  // no settings record: nothing to edit
+
+    bench.app->selectedPrinter().defaults = std::vector<uint8_t>{1, 2, 3};
+    bool dialogShown = false;
+    QTimer::singleShot(0, [&dialogShown] {
+        if (QWidget* dialog = QApplication::activeModalWidget()) {
+            dialogShown = true;
+            dialog->close();
+        }
+    });
+    w.printerSettingsAction()->trigger();
+    EXPECT_TRUE(dialogShown);
+    EXPECT_EQ(log, std::vector<std::string>{"defaults 1"});
+}
+
+TEST_F(MainWindowTest, NoServedPrinterEndsTheProgramWithText904) {
+    bench.spooler.queues = {UiTestBench::Queue("office", "Other Maker Laser")};
+    MainWindow w(*bench.app);
+    EXPECT_FALSE(w.Open());
+    ASSERT_EQ(bench.messages.messages().size(), 1u);
+    EXPECT_EQ(bench.messages.messages()[0].text, bench.app->LoadText(904));
+    EXPECT_EQ(bench.messages.messages()[0].icon, MessageIcon::Error);
+}
+
+TEST_F(MainWindowTest, OnlyTheExitQuestionClosesTheWindow) {
+    MainWindow& w = OpenWindow();
+    w.show();
+    w.ShowPage(3);
+    for (int key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
+        QTest::keyClick(&w, static_cast<Qt::Key>(key));
+        EXPECT_TRUE(w.isVisible());
+    }
+    EXPECT_TRUE(bench.messages.messages().empty());
+
+    bench.messages.QueueAnswer(MessageAnswer::Cancel);
+    w.close();
+    EXPECT_TRUE(w.isVisible());
+    ASSERT_EQ(bench.messages.messages().size(), 1u);
+    EXPECT_EQ(bench.messages.messages()[0].text, bench.app->LoadText(900));
+    EXPECT_EQ(bench.messages.messages()[0].buttons, MessageButtons::OkCancel);
+
+    w.close();
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_EQ(log, (std::vector<std::string>{"activated 3", "deactivated 3"}));
+}
+
+TEST_F(MainWindowTest, TabEntersTheShownPage) {
+    MainWindow w(*bench.app);  // the real pages, with their controls
+    ASSERT_TRUE(w.Open());
+    w.show();
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    w.ShowPage(2);  // the window itself has the focus
+    ASSERT_EQ(QApplication::focusWidget(), &w);
+    QTest::keyClick(&w, Qt::Key_Tab);
+    EXPECT_TRUE(w.PageAt(2)->isAncestorOf(QApplication::focusWidget()));
+    QWidget* first = QApplication::focusWidget();
+
+    w.pageCombo()->setFocus();
+    QTest::keyClick(w.pageCombo(), Qt::Key_Backtab);
+    QWidget* last = QApplication::focusWidget();
+    EXPECT_TRUE(w.PageAt(2)->isAncestorOf(last));
+    EXPECT_NE(first, last);
+    QTest::keyClick(last, Qt::Key_Tab);  // inside the page Tab cycles within it
+    EXPECT_EQ(QApplication::focusWidget(), first);
+}
+
+}  // namespace
