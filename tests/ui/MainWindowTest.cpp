@@ -174,6 +174,15 @@ TEST_F(MainWindowTest, OnlyTheExitQuestionClosesTheWindow) {
     EXPECT_EQ(log, (std::vector<std::string>{"activated 3", "deactivated 3"}));
 }
 
+TEST_F(MainWindowTest, ASecondCopyBringsTheWindowBackRestored) {
+    MainWindow& w = OpenWindow();
+    w.show();
+    w.showMinimized();
+    w.BringToFront();
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_FALSE(w.isMinimized());
+}
+
 TEST_F(MainWindowTest, TabEntersTheShownPage) {
     MainWindow w(*bench.app);  // the real pages, with their controls
     ASSERT_TRUE(w.Open());
