@@ -136,11 +136,12 @@ void ControlPort::Answer(Connection& connection, std::int64_t nowMs) {
             .Add("command", ToHex(command));
         if (packet.kind == JobPacket::kCommand) {
             std::string note;
-            const Bytes reply = responder_.Answer(command.data(), command.size(), nowMs, note);
-            line.Add("note", note).Add("reply", ToHex(reply));
             const FaultSet& faults = printer_.Faults();
-            connection.outbox.push_back({nowMs + faults.slowMs, faults.Garble(reply), 0});
+            Bytes reply =
+                faults.Garble(responder_.Answer(command.data(), command.size(), nowMs, note));
+            line.Add("note", note).Add("reply", ToHex(reply));
             connection.outboxBytes += reply.size();
+            connection.outbox.push_back({nowMs + faults.slowMs, std::move(reply), 0});
         } else {
             line.Add("note", packet.name + ": not a command, skipped");
         }

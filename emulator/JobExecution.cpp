@@ -61,10 +61,11 @@ void JobExecution::Run(const std::uint8_t* data, const JobPacket& packet) {
                        packet.length - JobPacket::kCommandHeader);
             break;
         case JobPacket::kEscBar:
-            // Groups the sample pages that follow; the printer itself does nothing with it.
-            Note("EscBar " +
-                     ToHex(bytes + JobPacket::kEscHeader, packet.length - JobPacket::kEscHeader),
-                 false);
+            // Groups the sample pages around it on roll paper; its last byte says how.
+            Act("Page grouping " + std::to_string(packet.length > JobPacket::kEscHeader
+                                                      ? bytes[packet.length - 1]
+                                                      : 0),
+                0, 0);
             break;
         case JobPacket::kEscBrace:
             if (packet.length != JobPacket::kEscHeader + sizeof kEscBraceParameters ||

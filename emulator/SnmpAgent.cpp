@@ -16,13 +16,19 @@ Bytes SnmpAgent::Handle(const std::uint8_t* data, std::size_t length, std::int64
         exchange.note = request.community;
         return {};
     }
+    constexpr std::uint8_t kSetRequest = 0xA3;
+    const bool next = request.pduType == SnmpMessage::kGetNextRequest;
+    if (!next && request.pduType != SnmpMessage::kGetRequest && request.pduType != kSetRequest) {
+        // Responses, traps and later versions' requests are nothing a v1 agent answers.
+        exchange.kind = "unsupported";
+        return {};
+    }
     SnmpMessage response = request;
     response.pduType = SnmpMessage::kGetResponse;
     response.errorStatus = SnmpMessage::kNoError;
     response.errorIndex = 0;
-    const bool next = request.pduType == SnmpMessage::kGetNextRequest;
     exchange.kind = next ? "getnext" : request.pduType == SnmpMessage::kGetRequest ? "get" : "set";
-    if (!next && request.pduType != SnmpMessage::kGetRequest) {
+    if (request.pduType == kSetRequest) {
         // Nothing here is writable; a v1 agent answers noSuchName for the first binding.
         response.errorStatus = SnmpMessage::kNoSuchName;
         response.errorIndex = request.bindings.empty() ? 0 : 1;

@@ -61,8 +61,8 @@ class ServiceApp {
     // Localization, fonts and manuals.
     QString LoadText(int32_t id) const;
     QFont GetTextFont(int32_t id);
-    void SetDefaultFont(
-        const QFont& dialogFont);  // main window's dialog font, entry 999999 applied
+    // The main window's dialog font; entry 999999 is applied to it.
+    void SetDefaultFont(const QFont& dialogFont);
     void ApplyTexts(QWidget* window, std::span<const ControlText> table);
     void ApplyFonts(QWidget* window, std::span<const ControlText> table);
     void PlaceControls(QWidget* window, std::span<const ControlRect> table);

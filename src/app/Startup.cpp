@@ -81,10 +81,13 @@ int RunStartupSequence(const StartupEnvironment& environment) {
     }
     int exitCode = kExitNormal;
     {
-        // The window exists before raise requests are answered, so the first one finds it.
+        // The window exists before raise requests are answered, so the first one finds it. A
+        // request that comes before it is shown (splash, start-up failure) changes nothing.
         MainWindow window(app);
         app.SetMainWindow(&window);
-        instance.Listen([&window] { window.BringToFront(); });
+        instance.Listen([&window] {
+            if (window.isVisible()) window.BringToFront();
+        });
         exitCode = RunWithOwnedObjects(app, window, environment.messages);
     }
 

@@ -2,7 +2,9 @@
 
 #include <dlfcn.h>
 
-DynamicLibrary::~DynamicLibrary() { Close(); }
+DynamicLibrary::~DynamicLibrary() {
+    Close();
+}
 
 bool DynamicLibrary::Open(const std::string& nameOrPath) {
     Close();

@@ -4,7 +4,7 @@
 
 // An owned dlopen handle; closing happens when the object ends or on Close.
 class DynamicLibrary {
-public:
+  public:
     DynamicLibrary() = default;
     ~DynamicLibrary();
     DynamicLibrary(const DynamicLibrary&) = delete;
@@ -17,6 +17,6 @@ public:
     // The address of an exported symbol, or null.
     void* Symbol(const char* name) const;
 
-private:
+  private:
     void* handle_ = nullptr;
 };

@@ -1,10 +1,12 @@
 #include "platform/SingleInstance.h"
 
+#include <unistd.h>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
-#include <QStandardPaths>
 #include <QThread>
 
 namespace {
@@ -13,9 +15,15 @@ constexpr QByteArrayView kRaiseRequest = "raise\n";
 // A copy that holds the lock may still be constructing its window before it listens.
 constexpr int kReachRunningCopyMs = 3000;
 
+// The user's runtime folder; without one (no login session) a private folder under /tmp.
 QString DefaultFolder() {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    return folder.isEmpty() ? QDir::tempPath() : folder;
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (!runtime.isEmpty() && QFileInfo(runtime).isDir()) return runtime;
+    const QString folder = QDir::temp().filePath(QStringLiteral("servato2-%1").arg(getuid()));
+    QDir().mkpath(folder);
+    QFile::setPermissions(folder,
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    return folder;
 }
 
 }  // namespace

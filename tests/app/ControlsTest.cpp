@@ -2,7 +2,9 @@
 
 #include <QAbstractItemView>
 #include <QMenu>
+#include <QPainter>
 #include <QPlainTextEdit>
+#include <QSet>
 #include <QTest>
 
 #include "RecordingMessages.h"
@@ -53,6 +55,39 @@ TEST(MarkComboTest, MarkedEntriesCannotBeChosen) {
     EXPECT_EQ(combo.ItemValue(0), 11u | MarkCombo::kMark);
     combo.SetRowHeight(15);
     EXPECT_EQ(combo.view()->sizeHintForRow(0), 15);
+}
+
+// Colours present in one row of the open list as the combo draws it.
+QSet<QRgb> RowColours(MarkCombo& combo, int row, bool selected) {
+    QImage image(200, 15, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    QStyleOptionViewItem option;
+    option.initFrom(combo.view());
+    option.rect = image.rect();
+    if (selected) option.state |= QStyle::State_Selected;
+    combo.view()->itemDelegate()->paint(&painter, option, combo.model()->index(row, 0));
+    painter.end();
+    QSet<QRgb> colours;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) colours.insert(image.pixel(x, y));
+    }
+    return colours;
+}
+
+TEST(MarkComboTest, MarkedRowsAreGreyAndNeverHighlighted) {
+    MarkCombo combo;
+    combo.AddEntry("Plain paper", 11);
+    combo.AddEntry("Backlit film", 12 | MarkCombo::kMark);
+    const QRgb grey = qRgb(178, 178, 178);
+    const QRgb highlight = combo.view()->palette().color(QPalette::Highlight).rgb();
+
+    const QSet<QRgb> marked = RowColours(combo, 1, true);
+    EXPECT_TRUE(marked.contains(grey));
+    EXPECT_FALSE(marked.contains(highlight));
+    const QSet<QRgb> chosen = RowColours(combo, 0, true);
+    EXPECT_TRUE(chosen.contains(highlight));
+    EXPECT_FALSE(chosen.contains(grey));
 }
 
 TEST(AlignmentValueBoxTest, KeepsValuesFromOneToNine) {

@@ -4,6 +4,8 @@
 
 // Progress windows and the wait cursor need an application object (offscreen platform).
 int main(int argc, char** argv) {
+    // Test discovery runs the binary without the test environment.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -101,7 +101,9 @@ TEST_F(CompletionWaitTest, FailuresEndTheWait) {
         EXPECT_EQ(Run(60000), row.expected);
         EXPECT_EQ(static_cast<int32_t>(spooler.jobs.size()), row.jobs);
         EXPECT_LE(Elapsed(), 60100);
-        if (row.expected == kCompletionNotSent) EXPECT_EQ(script.CountCalls("RQOpenChannel"), 0);
+        if (row.expected == kCompletionNotSent) {
+            EXPECT_EQ(script.CountCalls("RQOpenChannel"), 0);
+        }
     }
 }
 

@@ -7,6 +7,8 @@
 #include <QDeadlineTimer>
 #include <QFileInfo>
 #include <QLocalSocket>
+#include <QProcess>
+#include <QProcessEnvironment>
 #include <QTemporaryDir>
 #include <cstring>
 
@@ -71,6 +73,48 @@ TEST(SingleInstanceTest, StaleSocketOfACrashedCopyIsTakenOver) {
     SingleInstance second(folder.path());
     EXPECT_FALSE(second.TryAcquire());
     EXPECT_TRUE(second.AskRunningCopyToRaise());
+    EXPECT_TRUE(PumpUntil(raised));
+}
+
+// Starts this test binary as the first copy of the program, holding the lock in the folder.
+bool StartFirstCopy(QProcess& process, const QString& folder) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("SERVATO_TEST_FIRST_COPY", folder);
+    process.setProcessEnvironment(environment);
+    process.start(QCoreApplication::applicationFilePath(), {});
+    return process.waitForStarted(5000) && process.waitForReadyRead(10000) &&
+           process.readLine().trimmed() == "listening";
+}
+
+TEST(SingleInstanceTest, SecondProcessRaisesTheFirstProcess) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    QProcess firstCopy;
+    ASSERT_TRUE(StartFirstCopy(firstCopy, folder.path()));
+
+    SingleInstance second(folder.path());
+    EXPECT_FALSE(second.TryAcquire());
+    EXPECT_TRUE(second.AskRunningCopyToRaise());
+    ASSERT_TRUE(firstCopy.waitForFinished(10000));
+    EXPECT_EQ(firstCopy.readAll().trimmed(), "raised");
+    EXPECT_EQ(firstCopy.exitCode(), 0);
+}
+
+TEST(SingleInstanceTest, CopyKilledWhileRunningLeavesNothingThatBlocks) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    QProcess crashed;
+    ASSERT_TRUE(StartFirstCopy(crashed, folder.path()));
+    crashed.kill();
+    ASSERT_TRUE(crashed.waitForFinished(10000));
+
+    SingleInstance next(folder.path());
+    EXPECT_TRUE(next.TryAcquire());
+    bool raised = false;
+    ASSERT_TRUE(next.Listen([&] { raised = true; }));
+    SingleInstance another(folder.path());
+    EXPECT_FALSE(another.TryAcquire());
+    EXPECT_TRUE(another.AskRunningCopyToRaise());
     EXPECT_TRUE(PumpUntil(raised));
 }
 
