@@ -46,9 +46,7 @@ std::string PrinterSelection::RememberedPrinter() {
 }
 
 void PrinterSelection::ReadPrinterDefaults(ServiceApp& app, const std::string& printerName) {
-    SelectedPrinter& selected = app.selectedPrinter();
-    selected.defaults.reset();
-    selected.defaults = app.spooler().ReadPrinterDefaults(printerName);
+    app.selectedPrinter().defaults = app.spooler().ReadPrinterDefaults(printerName);
 }
 
 // A library that loads by name but cannot reach this printer gives way to the one the printer's

@@ -5,7 +5,9 @@
 
 #include <QElapsedTimer>
 #include <QTimer>
+#include <chrono>
 #include <memory>
+#include <thread>
 
 #include "CupsSandbox.h"
 #include "EmulatedPrinter.h"
@@ -184,39 +186,50 @@ TEST_F(CommIntegrationTest, QueriesAnswerOnBothChannelTypes) {
     EXPECT_TRUE(wrappedPlatenGapQuery);
 }
 
-TEST_F(CommIntegrationTest, SlowOrSilentPrinterEndsWithinTheTimeOut) {
+TEST_F(CommIntegrationTest, SlowGarbledOrSilentPrinterGivesFallbacksInTime) {
     ASSERT_TRUE(library.Load(queue, false));
-    struct Row {
-        int32_t type;
-        std::vector<std::string> faults;
-    };
-    const std::vector<std::string> wrappedOnly = {"control-closed"};
-    // The plain row comes last, so its held-back control reply cannot disturb the wrapped rows.
-    const std::vector<Row> rows = {
-        {PrinterLink::kWrappedChannel, {"slow=3000", "control-closed"}},
-        {PrinterLink::kWrappedChannel, {"garbled", "control-closed"}},
-        {PrinterLink::kPlainChannel, {"slow=3000"}},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.faults.front() + " " + std::to_string(row.type));
-        ASSERT_TRUE(printer->SetFaults(
-            row.type == PrinterLink::kWrappedChannel ? wrappedOnly : std::vector<std::string>{}));
+    {
+        // First, while no held-back reply keeps a connection busy.
+        ASSERT_TRUE(printer->SetFaults({"unreachable"}));
         PrinterLink link(app, &library);
-        ASSERT_EQ(link.SelectChannelType(queue), row.type);
-        ASSERT_TRUE(printer->SetFaults(row.faults));
+        EXPECT_EQ(link.OpenChannel(queue), -1);
+        EXPECT_EQ(link.WaitUntilReady(queue, false, nullptr), 0);
+        EXPECT_EQ(ReadPlatenGapSetting(link, queue), 2);
+    }
+    const std::vector<std::string> wrappedOnly = {"control-closed"};
+    for (const int32_t type : {PrinterLink::kWrappedChannel, PrinterLink::kPlainChannel}) {
+        SCOPED_TRACE(type);
+        const std::vector<std::string> channelFaults =
+            type == PrinterLink::kWrappedChannel ? wrappedOnly : std::vector<std::string>{};
+        ASSERT_TRUE(printer->SetFaults(channelFaults));
+        PrinterLink link(app, &library);
+        ASSERT_EQ(link.SelectChannelType(queue), type);
+
+        // Replies scrambled behind an intact marker line. (On the plain channel the library
+        // waits out its own time-out for a reply end that never comes: too slow to repeat here.)
+        std::vector<std::string> faults = channelFaults;
+        faults.push_back("garbled");
+        ASSERT_TRUE(printer->SetFaults(faults));
+        if (type == PrinterLink::kWrappedChannel) {
+            EXPECT_EQ(ReadFirmwareVersion(link, queue), "");
+            EXPECT_EQ(ReadPlatenGapSetting(link, queue), 2);
+            EXPECT_EQ(ReadSlotPlatenGap(link, queue, 0x05), -1);
+            const int32_t inkSlots = DetectInkSlotCount(link, queue);
+            EXPECT_TRUE(inkSlots == 4 || inkSlots == 8) << inkSlots;
+        }
+
+        // Replies held back beyond the time-out.
+        faults.back() = "slow=1500";
+        ASSERT_TRUE(printer->SetFaults(faults));
         Bytes command(6), reply(512);
         AppendVIQuery(command);
         QElapsedTimer timer;
         timer.start();
-        EXPECT_LT(link.Query(queue, command, reply, 1000), 1);
-        EXPECT_LT(timer.elapsed(), 4000);
+        EXPECT_LT(link.Query(queue, command, reply, 500), 1);
+        EXPECT_LT(timer.elapsed(), 1200);
+        // Let the held-back reply go out before the next channel.
+        std::this_thread::sleep_for(std::chrono::milliseconds(1800));
     }
-    ASSERT_TRUE(printer->SetFaults({"unreachable"}));
-    PrinterLink link(app, &library);
-    EXPECT_EQ(link.OpenChannel(queue), -1);
-    EXPECT_EQ(link.WaitUntilReady(queue, false, nullptr), 0);
-    EXPECT_EQ(ReadPlatenGapSetting(link, queue), 2);
-    ASSERT_TRUE(printer->SetFaults({}));
 }
 
 TEST_F(CommIntegrationTest, WaitUntilReadySeesABusyPrinterBecomeReady) {

@@ -153,6 +153,20 @@ TEST_F(MainWindowTest, NoServedPrinterEndsTheProgramWithText904) {
     EXPECT_EQ(bench.messages.messages()[0].icon, MessageIcon::Error);
 }
 
+TEST(MainWindowReviewTest, ReviewOpensWithoutPrinterAndShowsTheMessagesOnEachReturn) {
+    UiTestBench bench(LaunchMode::MessageReview);
+    MainWindow w(*bench.app);
+    ASSERT_TRUE(w.Open());
+    ASSERT_EQ(bench.messages.messages().size(), 7u);
+    EXPECT_EQ(bench.messages.messages()[1].text, bench.app->LoadText(904));
+
+    w.ShowPage(2);  // the cleaning page reviews its own five
+    EXPECT_EQ(bench.messages.messages().size(), 12u);
+    w.ShowPage(0);
+    EXPECT_EQ(bench.messages.messages().size(), 19u);
+    EXPECT_EQ(bench.messages.messages().back().text, bench.app->LoadText(900));
+}
+
 TEST_F(MainWindowTest, OnlyTheExitQuestionClosesTheWindow) {
     MainWindow& w = OpenWindow();
     w.show();
@@ -173,6 +187,15 @@ TEST_F(MainWindowTest, OnlyTheExitQuestionClosesTheWindow) {
     w.close();
     EXPECT_FALSE(w.isVisible());
     EXPECT_EQ(log, (std::vector<std::string>{"activated 3", "deactivated 3"}));
+}
+
+TEST_F(MainWindowTest, ASecondCopyBringsTheWindowBackRestored) {
+    MainWindow& w = OpenWindow();
+    w.show();
+    w.showMinimized();
+    w.BringToFront();
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_FALSE(w.isMinimized());
 }
 
 TEST_F(MainWindowTest, TabEntersTheShownPage) {
