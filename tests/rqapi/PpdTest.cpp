@@ -10,20 +10,14 @@
 
 #include "ChildProcess.h"
 #include "CupsSandbox.h"
+#include "FileText.h"
 
 namespace {
-
-std::string ReadFile(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::stringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
 
 // Media ids of settings/Media.ini that media lists offer (mediaCode not -1).
 std::set<int> OfferedMedia() {
     std::set<int> ids;
-    const std::string table = ReadFile(std::string(SERVATO_SOURCE_DIR) + "/settings/Media.ini");
+    const std::string table = ReadFileText(std::string(SERVATO_SOURCE_DIR) + "/settings/Media.ini");
     const std::regex record(R"(^MEDIA\d+=(-?\d+),(-?\d+),)", std::regex::multiline);
     for (auto it = std::sregex_iterator(table.begin(), table.end(), record);
          it != std::sregex_iterator(); ++it) {
@@ -52,7 +46,7 @@ TEST(ModelPpd, ValidCompleteAndInstalledWithTheDriverFolder) {
         const std::string path = CupsSandbox::PpdPath(model);
         std::string output;
         EXPECT_EQ(ChildProcess::Run({"cupstestppd", "-W", "all", path}, output), 0) << output;
-        const std::string ppd = ReadFile(path);
+        const std::string ppd = ReadFileText(path);
         EXPECT_EQ(MediaChoices(ppd), offered);
         for (const std::string& line :
              {"*NickName: \"" + model + "\"", "*ModelName: \"" + model + "\"",
@@ -69,7 +63,7 @@ TEST(ModelPpd, ValidCompleteAndInstalledWithTheDriverFolder) {
         ASSERT_TRUE(dest);
         EXPECT_STREQ(cupsGetOption("printer-make-and-model", dest->num_options, dest->options),
                      model.c_str());
-        const std::string installedText = ReadFile(sandbox.Folder() + "/ppd/" + queue + ".ppd");
+        const std::string installedText = ReadFileText(sandbox.Folder() + "/ppd/" + queue + ".ppd");
         EXPECT_NE(installedText.find(std::string("*ZTDriverFolder: \"") + SERVATO_BIN_DIR + "\""),
                   std::string::npos);
     }

@@ -11,17 +11,11 @@
 #include <thread>
 
 #include "ChildProcess.h"
+#include "FileText.h"
 
 namespace {
 
 const std::string kScripts = std::string(SERVATO_SOURCE_DIR) + "/scripts/";
-
-std::string ReadFile(const std::string& path) {
-    std::ifstream file(path);
-    std::stringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
 
 // Stops what the scripts started, also when an assertion ends the test early.
 class StopAtEnd {
@@ -39,7 +33,7 @@ class StopAtEnd {
 };
 
 bool Alive(const std::string& pidFile) {
-    const std::string pid = ReadFile(pidFile);
+    const std::string pid = ReadFileText(pidFile);
     return !pid.empty() && kill(std::stoi(pid), 0) == 0;
 }
 
@@ -69,7 +63,7 @@ TEST(SandboxScripts, StartQueueJobAndStop) {
         output);
     EXPECT_EQ(started, 0) << output;
     EXPECT_TRUE(
-        std::regex_search(ReadFile(dir + "/rqapi.conf"),
+        std::regex_search(ReadFileText(dir + "/rqapi.conf"),
                           std::regex(R"(\[127\.0\.0\.40\]\nsnmp_port=\d+\ncontrol_port=\d+)")));
     std::ofstream(dir + "/job.bin") << "job through the scripts";
     EXPECT_EQ(ChildProcess::Run(
@@ -77,11 +71,12 @@ TEST(SandboxScripts, StartQueueJobAndStop) {
               0)
         << output;
     const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-    while (ReadFile(printerDir + "/journal.jsonl").find("\"event\":\"job\"") == std::string::npos &&
+    while (ReadFileText(printerDir + "/journal.jsonl").find("\"event\":\"job\"") ==
+               std::string::npos &&
            std::chrono::steady_clock::now() < end) {
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
-    EXPECT_NE(ReadFile(printerDir + "/journal.jsonl").find("\"size\":23"), std::string::npos);
+    EXPECT_NE(ReadFileText(printerDir + "/journal.jsonl").find("\"size\":23"), std::string::npos);
 
     EXPECT_EQ(ChildProcess::Run({kScripts + "emulated-printer", "stop", printerDir}, output), 0)
         << output;

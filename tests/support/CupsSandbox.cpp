@@ -1,4 +1,5 @@
 #include "CupsSandbox.h"
+#include "FileText.h"
 
 #include <arpa/inet.h>
 #include <cups/cups.h>
@@ -16,13 +17,6 @@
 #include <thread>
 
 namespace {
-
-std::string ReadFile(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::stringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
 
 // A TCP port on 127.0.0.1 that nothing listens on right now.
 uint16_t FreeLoopbackPort() {
@@ -116,7 +110,7 @@ CupsSandbox::~CupsSandbox() {
     while (std::chrono::steady_clock::now() < end) {
         if (!cupsd_.IsRunning()) {
             return ::testing::AssertionFailure() << "cupsd exited at start:\n"
-                                                 << ReadFile(log) << Tail(ErrorLog(), 30);
+                                                 << ReadFileText(log) << Tail(ErrorLog(), 30);
         }
         if (Answers()) return ::testing::AssertionSuccess();
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
@@ -150,7 +144,7 @@ void CupsSandbox::Stop() {
 }
 
 std::string CupsSandbox::ErrorLog() const {
-    return ReadFile(folder_ + "/log/error_log");
+    return ReadFileText(folder_ + "/log/error_log");
 }
 
 std::string CupsSandbox::PpdPath(const std::string& model) {
@@ -161,7 +155,7 @@ std::string CupsSandbox::PpdPath(const std::string& model) {
 ::testing::AssertionResult CupsSandbox::AddQueue(const std::string& queue,
                                                  const std::string& deviceUri,
                                                  const std::string& model) {
-    const std::string source = ReadFile(PpdPath(model));
+    const std::string source = ReadFileText(PpdPath(model));
     if (source.empty()) return ::testing::AssertionFailure() << "no PPD for model " << model;
     const std::string ppd = folder_ + "/" + queue + ".ppd";
     std::ofstream(ppd, std::ios::binary)

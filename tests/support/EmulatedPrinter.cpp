@@ -1,4 +1,5 @@
 #include "EmulatedPrinter.h"
+#include "FileText.h"
 
 #include <QByteArray>
 #include <QJsonDocument>
@@ -9,17 +10,6 @@
 #include <regex>
 #include <sstream>
 #include <thread>
-
-namespace {
-
-std::string ReadFile(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::stringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
-
-}  // namespace
 
 std::string JournalEntry::Text(const char* key) const {
     return fields.value(QString::fromUtf8(key)).toString().toStdString();
@@ -94,7 +84,7 @@ EmulatedPrinter::~EmulatedPrinter() {
     std::smatch ports;
     const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(10);
     for (;;) {
-        const std::string text = ReadFile(out);
+        const std::string text = ReadFileText(out);
         if (std::regex_search(text, ports, ready)) break;
         if (!emulator_.IsRunning() || std::chrono::steady_clock::now() >= end) {
             emulator_.Stop();
@@ -133,7 +123,7 @@ bool EmulatedPrinter::IsRunning() {
 }
 
 std::string EmulatedPrinter::Output() const {
-    return ReadFile(folder_ + "/emulator.out") + ReadFile(folder_ + "/emulator.err");
+    return ReadFileText(folder_ + "/emulator.out") + ReadFileText(folder_ + "/emulator.err");
 }
 
 ::testing::AssertionResult EmulatedPrinter::SetFaults(const std::vector<std::string>& faults) {
@@ -155,7 +145,7 @@ std::string EmulatedPrinter::Output() const {
 
 std::vector<JournalEntry> EmulatedPrinter::Journal() const {
     std::vector<JournalEntry> entries;
-    std::istringstream lines(ReadFile(JournalPath()));
+    std::istringstream lines(ReadFileText(JournalPath()));
     std::string line;
     while (std::getline(lines, line)) {
         const QJsonDocument document = QJsonDocument::fromJson(QByteArray::fromStdString(line));
