@@ -93,10 +93,14 @@ void EmulatorServer::SaveIfChanged(std::int64_t nowMs) {
 }
 
 int EmulatorServer::PollTimeoutMs(std::int64_t nowMs) const {
+    // The next fault re-read counts too: a wake-up just before it (a held-back reply going out)
+    // must not put it off by a whole poll period.
+    const std::int64_t faultCheckDueMs =
+        options_.faultPath.empty() ? 0 : faultCheckMs_ + kFaultCheckIntervalMs;
     std::int64_t timeout = kMaxPollMs;
     for (const std::int64_t dueMs :
          {snmp_.NextDueMs(), control_.NextDueMs(), printer_.State().busyUntilMs,
-          printer_.State().restartUntilMs}) {
+          printer_.State().restartUntilMs, faultCheckDueMs}) {
         if (dueMs > 0) timeout = std::min(timeout, std::max<std::int64_t>(0, dueMs - nowMs));
     }
     return static_cast<int>(timeout);

@@ -134,7 +134,7 @@ Bytes EmulatorProcess::Datagram(const Bytes& request, int timeoutMs) const {
 std::vector<Bytes> EmulatorProcess::Control(const std::vector<Bytes>& commands,
                                             int timeoutMs) const {
     std::vector<Bytes> replies;
-    FileDescriptor fd = Connect(address_, controlPort_);
+    FileDescriptor fd = ConnectControl();
     if (!fd.Valid()) return replies;
     for (const Bytes& command : commands) {
         send(fd.Get(), command.data(), command.size(), MSG_NOSIGNAL);
@@ -150,6 +150,10 @@ std::vector<Bytes> EmulatorProcess::Control(const std::vector<Bytes>& commands,
 
 FileDescriptor EmulatorProcess::ConnectRaw() const {
     return Connect(address_, rawPort_);
+}
+
+FileDescriptor EmulatorProcess::ConnectControl() const {
+    return Connect(address_, controlPort_);
 }
 
 bool EmulatorProcess::Job(const Bytes& job) const {

@@ -36,6 +36,8 @@ class EmulatorProcess {
     bool Job(const Bytes& job) const;
     // A connection to the raw port, for a job sent piece by piece.
     FileDescriptor ConnectRaw() const;
+    // A connection to the control port; invalid when refused.
+    FileDescriptor ConnectControl() const;
 
   private:
     pid_t pid_ = -1;

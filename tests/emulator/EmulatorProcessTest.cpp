@@ -177,14 +177,27 @@ TEST_F(EmulatorProcessTest, FaultsChangeWhatTheClientsSee) {
     EXPECT_EQ(garbledText.find("VI:00"), std::string::npos);
     EXPECT_TRUE(emulator.Control({Hex("56 49 02 00 01 00")}).empty());
 
-    ASSERT_TRUE(apply("slow=400\n", "slow=400"));
+    ASSERT_TRUE(apply("slow=390\n", "slow=390"));
     EXPECT_TRUE(emulator.Datagram(version, 100).empty()) << "not yet";
     const std::vector<Bytes> late = emulator.Control({Hex("56 49 02 00 01 00")}, 3000);
     ASSERT_EQ(late.size(), 1u);
     EXPECT_EQ(Text(late[0]), "@BDC PS\r\nVI:00I10612;");
 
+    // A fault change closes the control port at the next re-read (every 200 ms), also when a
+    // held-back reply woke the emulator in between and nothing else comes: the query wakes it at
+    // 0, the re-read falls at 200, the fault is written at 220, the reply goes out at 390.
+    const FileDescriptor held = emulator.ConnectControl();
+    ASSERT_TRUE(held.Valid());
+    const Bytes query = Hex("56 49 02 00 01 00");
+    ASSERT_EQ(send(held.Get(), query.data(), query.size(), MSG_NOSIGNAL), 6);
+    std::this_thread::sleep_for(std::chrono::milliseconds(220));
+    std::ofstream(folder_ / "faults") << "unreachable\n";
+    std::this_thread::sleep_for(std::chrono::milliseconds(250));
+    EXPECT_FALSE(emulator.ConnectControl().Valid()) << "still listening 250 ms after the change";
+
     // A firmware job: silent while restarting, then the new version.
-    ASSERT_TRUE(apply("", "none"));
+    std::ofstream(folder_ / "faults") << "";
+    ASSERT_TRUE(JournalShows(journal, "\"active\":\"none\"", 2)) << "once at start, once now";
     ASSERT_TRUE(emulator.Job(Concat(
         {Bytes(16384, 0x11), Hex("1B 7D 01 05 00 61 02 70 8F 38"), FirmwareFile("I20711", 4096)})));
     std::string reported;
