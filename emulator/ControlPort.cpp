@@ -30,13 +30,9 @@ ControlPort::ControlPort(const Options& options, Printer& printer, Journal& jour
 
 void ControlPort::SetListening(bool listening, std::int64_t nowMs) {
     if (!listening) connections_.clear();
-    if (listening == listener_.IsOpen()) return;
     std::string error;
-    if (!listening) {
-        listener_.Close();
-    } else if (!listener_.Open(error)) {
+    if (!listener_.SetOpen(listening, error))
         journal_.Write(nowMs, JsonLine().Add("event", "error").Add("text", error));
-    }
 }
 
 void ControlPort::Flush(std::int64_t nowMs) {

@@ -47,13 +47,9 @@ RawJobPort::RawJobPort(const Options& options, Printer& printer, Journal& journa
       readBuffer_(kReadChunk) {}
 
 void RawJobPort::SetListening(bool listening, std::int64_t nowMs) {
-    if (listening == listener_.IsOpen()) return;
     std::string error;
-    if (!listening) {
-        listener_.Close();
-    } else if (!listener_.Open(error)) {
+    if (!listener_.SetOpen(listening, error))
         journal_.Write(nowMs, JsonLine().Add("event", "error").Add("text", error));
-    }
 }
 
 void RawJobPort::ExpireIdle(std::int64_t nowMs) {

@@ -25,6 +25,13 @@ bool TcpListener::Open(std::string& error) {
     return true;
 }
 
+bool TcpListener::SetOpen(bool open, std::string& error) {
+    if (open == IsOpen()) return true;
+    if (open) return Open(error);
+    Close();
+    return true;
+}
+
 FileDescriptor TcpListener::Accept(sockaddr_in& peer) {
     socklen_t length = sizeof peer;
     return FileDescriptor(accept4(fd_.Get(), reinterpret_cast<sockaddr*>(&peer), &length,

@@ -14,6 +14,8 @@ class TcpListener {
 
     bool Open(std::string& error);
     void Close() { fd_.Reset(); }
+    // Opens or closes unless already so; false (and why) when reopening fails.
+    bool SetOpen(bool open, std::string& error);
     bool IsOpen() const { return fd_.Valid(); }
     int Port() const { return port_; }
     int Fd() const { return fd_.Get(); }
