@@ -11,7 +11,7 @@
 #include "CupsSandbox.h"
 #include "EmulatedPrinter.h"
 #include "RecordingMessages.h"
-#include "app/ServiceApp.h"
+#include "pagekit/ServiceApp.h"
 #include "comm/CommLibrary.h"
 #include "comm/PrinterLink.h"
 #include "comm/QueryPackets.h"
@@ -62,7 +62,7 @@ void TenJobInformationReads(benchmark::State& state) {
         return;
     }
     const std::string& queue = theBench->printer->Queue();
-    PrinterLink link(*theBench->app, theBench->library.get());
+    PrinterLink link(theBench->library.get(), theBench->clock);
     const int32_t channel = link.OpenChannel(queue);
     if (channel < 1 || link.channelType() != state.range(0)) {
         state.SkipWithError("channel did not open with the wanted type");

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "config/ControlDressing.h"
+#include "pagekit/ControlDressing.h"
 #include "config/FontCache.h"
 #include "config/SettingsFolder.h"
 #include "config/TextCatalog.h"

@@ -13,38 +13,23 @@
 #include "app/MainMenuPage.h"
 #include "app/MainWindow.h"
 #include "app/PlaceholderPage.h"
-#include "app/ServiceApp.h"
+#include "pagekit/ServiceApp.h"
 #include "maintenance/NozzleCleaningPage.h"
 #include "platform/RegKey.h"
-#include "platform/Spooler.h"
+#include "SubstituteSpooler.h"
 
 namespace {
-
-// The spooler of an installation with one served printer.
-class OneQueueSpooler : public Spooler {
-  public:
-    std::vector<SpoolerQueue> EnumeratePrinters() override {
-        return {{"Corvid4000", "ZENTA Corvid 4000", "socket://127.0.0.2:9100"}};
-    }
-    int WriteRawJob(const std::string&, const std::string&, std::span<const uint8_t>) override {
-        return -1;
-    }
-    std::string DriverAttribute(const std::string&, const std::string&) override { return {}; }
-    std::string DriverFolder(const std::string&) override { return {}; }
-    std::optional<std::vector<uint8_t>> ReadPrinterDefaults(const std::string&) override {
-        return std::nullopt;
-    }
-};
 
 struct Installation {
     Installation() {
         RegKey::SetStoreFolders(store.filePath("user"), store.filePath("machine"));
+        spooler.queues = {{"Corvid4000", "ZENTA Corvid 4000", "socket://127.0.0.2:9100"}};
         app.CreateOwnedObjects();
     }
     QTemporaryDir store;
     RecordingMessages messages;
     VirtualClock clock;
-    OneQueueSpooler spooler;
+    SubstituteSpooler spooler;
     ServiceApp app{SERVATO_BIN_DIR, ServiceApp::Platform{messages, clock, spooler}};
 };
 

@@ -1,4 +1,4 @@
-#include "SettingsRecord.h"
+#include "ztset/SettingsRecord.h"
 
 #include <algorithm>
 #include <array>

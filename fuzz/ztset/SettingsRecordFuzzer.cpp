@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <span>
 
-#include "SettingsRecord.h"
+#include "ztset/SettingsRecord.h"
 
 // Any bytes: a record either decodes and encodes back to the same bytes, or is refused.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

@@ -4,23 +4,20 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPainter>
-#include <QPushButton>
 #include <array>
 
 #include "app/FixedTexts.h"
-#include "app/ServiceApp.h"
-#include "config/ControlDressing.h"
+#include "pagekit/ServiceApp.h"
+#include "pagekit/ControlDressing.h"
 #include "platform/Messages.h"
 #include "printers/PrinterSelection.h"
 
 namespace {
 
-constexpr int kPageWidth = 600;
 constexpr int kPageHeight = 393;
 constexpr int kPrinterLabel = 1028;
 constexpr int kPrinterCombo = 1026;
 constexpr int kSeparator = 1137;
-constexpr int kHelpButton = 1003;
 constexpr int kPrinterPicture = 166;
 
 struct FunctionButton {
@@ -60,7 +57,7 @@ constexpr std::array<ControlRect, 31> kRects = {{
     {1008, 357, 108, 599, 127},       {1032, 357, 128, 590, 168},
     {1006, 357, 169, 599, 188},       {1030, 357, 189, 590, 229},
     {1005, 357, 230, 599, 249},       {1029, 357, 250, 590, 290},
-    {kHelpButton, 11, 360, 124, 382},
+    {Page::kHelpButton, 11, 360, 124, 382},
 }};
 
 constexpr std::array<ControlText, 22> kTexts = {{
@@ -68,19 +65,10 @@ constexpr std::array<ControlText, 22> kTexts = {{
     {1031, 6},          {1010, 7},           {1034, 8},  {1020, 9},  {1035, 10},
     {1021, 11},         {1036, 12},          {1022, 13}, {1037, 14}, {1008, 15},
     {1032, 16},         {1006, 17},          {1030, 18}, {1005, 19}, {1029, 20},
-    {kHelpButton, 100}, {kSeparator, -1},
+    {Page::kHelpButton, 100}, {kSeparator, -1},
 }};
 
-constexpr int32_t kMissingFileNotice = -2;  // the one text built into the program
-
-struct ReviewedMessage {
-    int32_t textId;
-    MessageIcon icon;
-    MessageButtons buttons;
-};
-
-constexpr std::array<ReviewedMessage, 7> kReviewedMessages = {{
-    {kMissingFileNotice, MessageIcon::Error, MessageButtons::Ok},
+constexpr std::array<ReviewedMessage, 6> kReviewedMessages = {{
     {904, MessageIcon::Error, MessageButtons::Ok},
     {905, MessageIcon::Error, MessageButtons::Ok},
     {906, MessageIcon::Error, MessageButtons::Ok},
@@ -92,19 +80,11 @@ constexpr std::array<ReviewedMessage, 7> kReviewedMessages = {{
 }  // namespace
 
 MainMenuPage::MainMenuPage(ServiceApp& app, ShowPageFunction showPage, QWidget* parent)
-    : Page(app, 0, parent),
+    : Page(app, 0, kPageHeight, parent),
       showPage_(std::move(showPage)),
       printerPicture_(app.LoadBitmap(kPrinterPicture)) {
-    resize(kPageWidth, kPageHeight);
     CreateControls();
-    app.PlaceControls(this, kRects);
-    app.ApplyFonts(this, kTexts);
-    app.ApplyTexts(this, kTexts);
-    for (const FunctionButton& function : kFunctions) {
-        if (QWidget* button = FindControl(this, function.buttonId)) {
-            button->setAccessibleName(app.LoadText(function.titleText));
-        }
-    }
+    Dress(kRects, kTexts);
     FillPrinterCombo();
 }
 
@@ -121,13 +101,9 @@ void MainMenuPage::CreateControls() {
     SetControlId(separator, kSeparator);
 
     for (const FunctionButton& function : kFunctions) {
-        auto* button = new QPushButton(this);
-        button->setIcon(app().LoadBitmap(function.picture));
-        button->setIconSize(QSize(32, 32));
-        SetControlId(button, function.buttonId);
         const int pageNumber = function.pageNumber;
-        connect(button, &QPushButton::clicked, this,
-                [this, pageNumber] { OpenFunction(pageNumber); });
+        AddPictureButton(function.buttonId, function.picture, function.titleText,
+                         [this, pageNumber] { OpenFunction(pageNumber); });
 
         auto* title = new QLabel(this);
         SetControlId(title, function.titleId);
@@ -137,9 +113,7 @@ void MainMenuPage::CreateControls() {
         SetControlId(description, function.descriptionId);
     }
 
-    auto* help = new QPushButton(this);
-    SetControlId(help, kHelpButton);
-    connect(help, &QPushButton::clicked, this, [this] { OpenHelp(); });
+    AddHelpButton();
 }
 
 void MainMenuPage::FillPrinterCombo() {
@@ -165,17 +139,15 @@ void MainMenuPage::OpenFunction(int pageNumber) {
 }
 
 int MainMenuPage::PageActivated() {
-    if (app().IsMessageReview()) ReviewMessages();
+    if (app().IsMessageReview()) ReviewStartupMessages();
     return 1;
 }
 
-void MainMenuPage::ReviewMessages() {
-    const QString caption = app().LoadText(0);
-    for (const ReviewedMessage& message : kReviewedMessages) {
-        const QString text = message.textId == kMissingFileNotice ? NecessaryFileMissingText()
-                                                                  : app().LoadText(message.textId);
-        app().messages().Show(this, text, caption, message.icon, message.buttons);
-    }
+void MainMenuPage::ReviewStartupMessages() {
+    // The first one is the text built into the program; the rest come from the language files.
+    app().messages().Show(this, NecessaryFileMissingText(), app().LoadText(0), MessageIcon::Error,
+                          MessageButtons::Ok);
+    ReviewMessages(kReviewedMessages);
 }
 
 void MainMenuPage::paintEvent(QPaintEvent*) {

@@ -3,7 +3,7 @@
 #include <QPixmap>
 #include <functional>
 
-#include "app/Page.h"
+#include "pagekit/Page.h"
 #include "printers/PrinterList.h"
 
 class QComboBox;
@@ -29,7 +29,7 @@ class MainMenuPage : public Page {
     void CreateControls();
     void FillPrinterCombo();
     void OpenFunction(int pageNumber);
-    void ReviewMessages();
+    void ReviewStartupMessages();
 
     ShowPageFunction showPage_;
     PrinterList printers_;

@@ -12,14 +12,14 @@
 
 #include "app/MainMenuPage.h"
 #include "app/PageCombo.h"
-#include "app/PlaceholderPage.h"
-#include "app/ServiceApp.h"
+#include "app/PageList.h"
 #include "app/SplashScreen.h"
 #include "app/VersionBox.h"
-#include "maintenance/NozzleCleaningPage.h"
+#include "driversettings/DriverSettingsLibrary.h"
+#include "pagekit/Page.h"
+#include "pagekit/ServiceApp.h"
 #include "platform/Messages.h"
 #include "platform/PrinterSettingsDialog.h"
-#include "sampleprint/DriverSettingsLibrary.h"
 
 namespace {
 
@@ -34,15 +34,10 @@ constexpr QRect kHeaderRect(15, 42, 595 - 15, 60 - 42);
 constexpr QRect kPageComboRect(338, 15, 531 - 338, 30 - 15);
 constexpr QColor kTitleColor(0, 0, 255);
 
-// Pages whose "page" menu item lets the driver edit the printer's settings.
-bool UsesPrinterSettings(int page) {
-    return page == 1 || page == 3 || page == 5 || page == 8 || page == 9;
-}
-
 }  // namespace
 
-MainWindow::MainWindow(ServiceApp& app, PageFactory pageFactory)
-    : app_(app), pageFactory_(std::move(pageFactory)) {
+MainWindow::MainWindow(ServiceApp& app, std::span<const PageEntry> pages)
+    : app_(app), pageList_(pages.empty() ? OperationPages() : pages) {
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
     client_ = new QWidget(this);
     client_->installEventFilter(this);
@@ -63,7 +58,12 @@ bool MainWindow::Open() {
     mainMenuBanner_ = app_.LoadBitmap(kMainMenuBanner);
     operationBanner_ = app_.LoadBitmap(kOperationBanner);
     showingMainMenuBanner_ = true;
-    CreatePages();
+    if (!CreatePages()) {
+        splash.Finish();
+        app_.messages().Show(nullptr, app_.LoadText(902), app_.LoadText(0), MessageIcon::Error,
+                             MessageButtons::Ok);
+        return false;
+    }
     pageIcons_ = app_.LoadBitmap(kPageIconStrip);
     FillPageCombo();
     CreateMenu();
@@ -87,24 +87,27 @@ void MainWindow::Run() {
     runLoop_ = nullptr;
 }
 
-void MainWindow::CreatePages() {
+bool MainWindow::CreatePages() {
     mainMenu_ = new MainMenuPage(
         app_, [this](int n) { ShowPage(n); }, client_);
     pages_[0] = mainMenu_;
-    for (int k = 1; k < kPageCount; ++k) {
-        Page* page = pageFactory_ ? pageFactory_(k, client_) : nullptr;
-        if (!page) page = CreateOperationPage(k);
-        pages_[static_cast<size_t>(k)] = page;
+    for (const PageEntry& entry : pageList_) {
+        if (entry.number < 1 || entry.number >= kPageCount) continue;
+        pages_[static_cast<size_t>(entry.number)] = entry.create(app_, client_);
     }
     for (Page* page : pages_) {
+        if (page == nullptr || !page->IsCreated()) return false;
         page->move(0, kBannerHeight);
         page->hide();
     }
+    return true;
 }
 
-Page* MainWindow::CreateOperationPage(int k) {
-    if (k == NozzleCleaningPage::kPageNumber) return new NozzleCleaningPage(app_, client_);
-    return new PlaceholderPage(app_, k, client_);
+bool MainWindow::UsesPrinterSettings(int k) const {
+    for (const PageEntry& entry : pageList_) {
+        if (entry.number == k) return entry.usesPrinterSettings;
+    }
+    return false;
 }
 
 void MainWindow::FillPageCombo() {

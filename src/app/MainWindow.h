@@ -4,7 +4,9 @@
 #include <QPixmap>
 #include <QString>
 #include <array>
-#include <functional>
+#include <span>
+
+#include "pagekit/PageEntry.h"
 
 class MainMenuPage;
 class Page;
@@ -22,14 +24,12 @@ class MainWindow : public QMainWindow {
     // A second copy looks for the window carrying this property.
     static constexpr const char* kInstanceProperty = "Servato2";
 
-    // Makes operation page k (1...9) as a child of parent; null leaves it to the window.
-    using PageFactory = std::function<Page*(int k, QWidget* parent)>;
-
-    explicit MainWindow(ServiceApp& app, PageFactory pageFactory = {});
+    // pages: the operation pages 1...9 in order (the program's own list unless a test gives one).
+    explicit MainWindow(ServiceApp& app, std::span<const PageEntry> pages = {});
     ~MainWindow() override;
 
-    // Builds the pages behind the splash screen and shows page 0. False when no served printer
-    // is installed (the window is then done).
+    // Builds the pages behind the splash screen and shows page 0. False when a page cannot be
+    // created (text 902) or no served printer is installed (text 904); the window is then done.
     bool Open();
     // Open, show, and return when the window has closed.
     void Run();
@@ -51,8 +51,9 @@ class MainWindow : public QMainWindow {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    void CreatePages();
-    Page* CreateOperationPage(int k);
+    bool CreatePages();
+    // Whether the "page" menu item applies to page k.
+    bool UsesPrinterSettings(int k) const;
     void FillPageCombo();
     void CreateMenu();
     void ChangePage(int k);
@@ -61,7 +62,7 @@ class MainWindow : public QMainWindow {
     void EditPrinterSettings();
 
     ServiceApp& app_;
-    PageFactory pageFactory_;
+    std::span<const PageEntry> pageList_;
     QWidget* client_ = nullptr;
     PageCombo* pageCombo_ = nullptr;
     std::array<Page*, kPageCount> pages_{};

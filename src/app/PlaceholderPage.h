@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Page.h"
+#include "pagekit/Page.h"
 
 // A page whose operation is not built yet: it has its title and header line in the main window and
 // nothing else, so page navigation works across all ten pages.

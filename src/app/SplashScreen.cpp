@@ -2,7 +2,7 @@
 
 #include <QCoreApplication>
 
-#include "app/ServiceApp.h"
+#include "pagekit/ServiceApp.h"
 #include "platform/Clock.h"
 
 SplashScreen::SplashScreen(ServiceApp& app)

@@ -6,7 +6,7 @@
 
 #include "app/FixedTexts.h"
 #include "app/MainWindow.h"
-#include "app/ServiceApp.h"
+#include "pagekit/ServiceApp.h"
 #include "config/KeyValueFile.h"
 #include "config/SettingsFolder.h"
 #include "platform/CupsSpooler.h"
@@ -15,7 +15,7 @@
 #include "platform/QtMessages.h"
 #include "platform/SingleInstance.h"
 #include "platform/SystemClock.h"
-#include "sampleprint/DriverMediaList.h"
+#include "driversettings/DriverMediaList.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <QPainter>
 #include <QScreen>
 
-#include "app/ServiceApp.h"
+#include "pagekit/ServiceApp.h"
 
 namespace {
 constexpr int kSplashPicture = 146;

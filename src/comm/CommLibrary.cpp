@@ -7,12 +7,6 @@ namespace {
 constexpr int32_t kMissingEntryPoint = -100;
 constexpr const char* kDefaultLibraryName = "librqapi.so";
 
-template <typename Function>
-bool Resolve(const DynamicLibrary& module, const char* name, Function& target) {
-    target = reinterpret_cast<Function>(module.Symbol(name));
-    return target != nullptr;
-}
-
 }  // namespace
 
 CommLibrary::CommLibrary(Spooler& spooler) : spooler_(spooler) {}
@@ -29,18 +23,18 @@ bool CommLibrary::Load(const std::string& printerName, bool tryDefaultFirst) {
 
     // Every name is looked up even after a miss, so the wrappers of the ones present still work.
     bool allResolved = true;
-    allResolved &= Resolve(module_, "RQInitialize", entries_.initialize);
-    allResolved &= Resolve(module_, "RQRelease", entries_.release);
-    allResolved &= Resolve(module_, "RQGetDeviceID", entries_.getDeviceID);
-    allResolved &= Resolve(module_, "RQGetAvailableChannel", entries_.getAvailableChannel);
-    allResolved &= Resolve(module_, "RQOpenChannel", entries_.openChannel);
-    allResolved &= Resolve(module_, "RQCloseChannel", entries_.closeChannel);
-    allResolved &= Resolve(module_, "RQSetOption", entries_.setOption);
-    allResolved &= Resolve(module_, "RQGetOption", entries_.getOption);
-    allResolved &= Resolve(module_, "RQReceiveCancel", entries_.receiveCancel);
-    allResolved &= Resolve(module_, "RQGetStatus", entries_.getStatus);
-    allResolved &= Resolve(module_, "RQSend", entries_.send);
-    allResolved &= Resolve(module_, "RQReceive", entries_.receive);
+    allResolved &= module_.Resolve("RQInitialize", entries_.initialize);
+    allResolved &= module_.Resolve("RQRelease", entries_.release);
+    allResolved &= module_.Resolve("RQGetDeviceID", entries_.getDeviceID);
+    allResolved &= module_.Resolve("RQGetAvailableChannel", entries_.getAvailableChannel);
+    allResolved &= module_.Resolve("RQOpenChannel", entries_.openChannel);
+    allResolved &= module_.Resolve("RQCloseChannel", entries_.closeChannel);
+    allResolved &= module_.Resolve("RQSetOption", entries_.setOption);
+    allResolved &= module_.Resolve("RQGetOption", entries_.getOption);
+    allResolved &= module_.Resolve("RQReceiveCancel", entries_.receiveCancel);
+    allResolved &= module_.Resolve("RQGetStatus", entries_.getStatus);
+    allResolved &= module_.Resolve("RQSend", entries_.send);
+    allResolved &= module_.Resolve("RQReceive", entries_.receive);
 
     const int32_t initialized = Initialize();
     return allResolved && initialized == 0;

@@ -2,13 +2,11 @@
 
 #include <optional>
 
-#include "app/ProgressDialog.h"
-#include "app/ServiceApp.h"
 #include "comm/PrinterLink.h"
 #include "comm/RawJob.h"
 #include "comm/StatusReply.h"
+#include "comm/WaitProgress.h"
 #include "platform/Clock.h"
-#include "platform/Messages.h"
 
 namespace {
 
@@ -24,24 +22,24 @@ struct PollFindings {
     bool ready = false;
 };
 
-// Reads the status; when it says ready, reads it twice more 100 ms apart, all three must agree.
+// Reads the status; when it says ready, reads it twice more 100 ms apart, and all three must
+// agree. Both re-reads always happen, so the last read is the second one.
 PollFindings PollStatus(PrinterLink& link, Clock& clock, int32_t channel, StatusReply& status) {
     PollFindings poll;
     poll.lastRead = link.ReadStatus(channel, status);
     if (poll.lastRead < 1 || !status.IsReady()) return poll;
+    bool confirmed = true;
     for (int recheck = 0; recheck < 2; ++recheck) {
         clock.SleepMs(kRecheckPauseMs);
         poll.lastRead = link.ReadStatus(channel, status);
-        if (poll.lastRead < 0 || !status.IsReady()) return poll;
+        if (poll.lastRead < 0 || !status.IsReady()) confirmed = false;
     }
-    poll.ready = true;
+    poll.ready = confirmed;
     return poll;
 }
 
-int32_t WatchUntilFinished(ServiceApp& app, const std::string& printerName,
-                           ProgressDialog& progress) {
-    Clock& clock = app.clock();
-    PrinterLink link(app);
+int32_t WatchUntilFinished(PrinterLink& link, Clock& clock, const std::string& printerName,
+                           WaitProgress& progress) {
     StatusReply status;
     const int64_t start = clock.NowMs();
     std::optional<int64_t> lastPoll;
@@ -73,7 +71,7 @@ int32_t WatchUntilFinished(ServiceApp& app, const std::string& printerName,
             }
             lastPoll = clock.NowMs();
         }
-        result = progress.Poll();  // pumps the window's events for a moment
+        result = progress.Poll();
     }
     if (channel >= 1) link.CloseChannel(channel);
     return result;
@@ -81,26 +79,9 @@ int32_t WatchUntilFinished(ServiceApp& app, const std::string& printerName,
 
 }  // namespace
 
-int32_t PrintAndWait(ServiceApp& app, QWidget* page, const std::string& printerName,
-                     std::span<const uint8_t> job, int32_t progressTextId, int32_t timeLimitMs) {
-    ProgressDialog progress(app);
-    progress.Show(app.LoadText(progressTextId), timeLimitMs, true, page);
-    int32_t result = kCompletionNotSent;
-    if (SendRawJob(app.spooler(), printerName, job) == 0)
-        result = WatchUntilFinished(app, printerName, progress);
-    progress.Close();
-    return result;
-}
-
-void ReportPrintAndWait(ServiceApp& app, QWidget* page, int32_t result) {
-    int32_t textId = 10901;
-    MessageIcon icon = MessageIcon::Error;
-    if (result == kCompletionFinished) {
-        textId = 10900;
-        icon = MessageIcon::Information;
-    } else if (result == kCompletionCancelled || result == kCompletionTimeLimit) {
-        textId = 10902;
-        icon = MessageIcon::Warning;
-    }
-    app.messages().Show(page, app.LoadText(textId), app.LoadText(0), icon, MessageButtons::Ok);
+int32_t SendAndWatch(Spooler& spooler, PrinterLink& link, Clock& clock,
+                     const std::string& printerName, std::span<const uint8_t> job,
+                     WaitProgress& progress) {
+    if (SendRawJob(spooler, printerName, job) != 0) return kCompletionNotSent;
+    return WatchUntilFinished(link, clock, printerName, progress);
 }

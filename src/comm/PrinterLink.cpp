@@ -1,16 +1,14 @@
 #include "comm/PrinterLink.h"
 
-#include <QWidget>
 #include <algorithm>
 #include <array>
 #include <memory>
 #include <string_view>
 #include <vector>
 
-#include "app/ProgressDialog.h"
-#include "app/ServiceApp.h"
 #include "comm/CommLibrary.h"
 #include "comm/StatusReply.h"
+#include "comm/WaitProgress.h"
 #include "comm/WrappedFrame.h"
 #include "platform/Clock.h"
 
@@ -27,7 +25,6 @@ constexpr size_t kDeviceIdRoom = 256;
 constexpr int32_t kRetryPauseMs = 5;
 constexpr int32_t kReadyWaitMs = 5000;
 constexpr int32_t kReadyAttempts = 2;
-constexpr int32_t kReadyProgressLimitMs = 15000;
 constexpr int32_t kPumpSliceMs = 50;
 
 uint32_t ReadLittleEndian32(const uint8_t* bytes) {
@@ -40,10 +37,7 @@ int32_t Room(std::span<uint8_t> buffer) {
 
 }  // namespace
 
-PrinterLink::PrinterLink(ServiceApp& app) : PrinterLink(app, app.commLibrary()) {}
-
-PrinterLink::PrinterLink(ServiceApp& app, CommLibrary* library)
-    : app_(app), clock_(app.clock()), library_(library) {}
+PrinterLink::PrinterLink(CommLibrary* library, Clock& clock) : clock_(clock), library_(library) {}
 
 bool PrinterLink::HasChannelType() const {
     return channelType_ == kPlainChannel || channelType_ == kWrappedChannel;
@@ -178,11 +172,9 @@ bool PrinterLink::IsReadyNow(int32_t channel, StatusReply& status) {
     return ReadStatus(channel, status) >= 1 && status.IsReady();
 }
 
-void PrinterLink::WaitBetweenAttempts(ProgressDialog* progress, QWidget* ownerWindow) {
+void PrinterLink::WaitBetweenAttempts(WaitProgress* progress, bool pumpEvents) {
     const int64_t start = clock_.NowMs();
-    const bool pumpEvents =
-        progress != nullptr || (ownerWindow != nullptr && !ownerWindow->isEnabled());
-    if (!pumpEvents) {
+    if (progress == nullptr && !pumpEvents) {
         clock_.SleepMs(kReadyWaitMs);
         return;
     }
@@ -195,8 +187,7 @@ void PrinterLink::WaitBetweenAttempts(ProgressDialog* progress, QWidget* ownerWi
     }
 }
 
-int32_t PrinterLink::WaitUntilReady(const std::string& printerName, bool showProgress,
-                                    QWidget* ownerWindow) {
+int32_t PrinterLink::WaitUntilReady(const std::string& printerName, const ReadyWaitView& view) {
     if (library_ == nullptr) return -1;
     const int32_t channel = OpenChannel(printerName);
     if (channel < 1) return 0;
@@ -204,17 +195,13 @@ int32_t PrinterLink::WaitUntilReady(const std::string& printerName, bool showPro
     StatusReply status;
     int32_t ready = IsReadyNow(channel, status) ? 1 : 0;
     if (ready == 0) {
-        std::unique_ptr<ProgressDialog> progress;
-        if (showProgress) {
-            progress = std::make_unique<ProgressDialog>(app_);
-            progress->Show(app_.LoadText(0), kReadyProgressLimitMs, false, ownerWindow);
-            progress->Poll();
-        }
+        const std::unique_ptr<WaitProgress> progress =
+            view.openProgress ? view.openProgress() : nullptr;
+        if (progress) progress->Poll();
         for (int32_t attempt = 0; attempt < kReadyAttempts && ready == 0; ++attempt) {
-            WaitBetweenAttempts(progress.get(), ownerWindow);
+            WaitBetweenAttempts(progress.get(), view.pumpEvents);
             if (IsReadyNow(channel, status)) ready = 1;
         }
-        if (progress) progress->Close();
     }
     CloseChannel(channel);
     return ready;

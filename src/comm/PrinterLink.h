@@ -4,12 +4,12 @@
 #include <span>
 #include <string>
 
+#include "comm/ReadyWaitView.h"
+
 class Clock;
 class CommLibrary;
-class ProgressDialog;
-class QWidget;
-class ServiceApp;
 class StatusReply;
+class WaitProgress;
 
 // The channel to one printer for the length of one user action: opens and closes channels, reads
 // the status block, exchanges commands and replies. Every operation answers -1 without calling
@@ -21,10 +21,8 @@ class PrinterLink {
     // Commands wrapped in an SNMP GetRequest, replies found by their marker.
     static constexpr int32_t kWrappedChannel = 4;
 
-    // The application's communication library.
-    explicit PrinterLink(ServiceApp& app);
-    // library may be null.
-    PrinterLink(ServiceApp& app, CommLibrary* library);
+    // library may be null; waits and time-outs are measured on clock.
+    PrinterLink(CommLibrary* library, Clock& clock);
 
     // kPlainChannel or kWrappedChannel when the printer offers it fully, the plain one first; 0
     // when neither is usable, -1 when the list cannot be held, else the library's failing result.
@@ -42,8 +40,9 @@ class PrinterLink {
     // Exchange on a channel of its own: -1 when no channel could be opened.
     int32_t Query(const std::string& printerName, std::span<const uint8_t> command,
                   std::span<uint8_t> reply, int32_t timeoutMs);
-    // 1 ready, 0 not ready within two further 5-second waits or no channel, -1 no library.
-    int32_t WaitUntilReady(const std::string& printerName, bool showProgress, QWidget* ownerWindow);
+    // 1 ready, 0 not ready within two further 5-second waits or no channel, -1 no library. The view
+    // says how the window is kept alive meanwhile.
+    int32_t WaitUntilReady(const std::string& printerName, const ReadyWaitView& view);
     // The "DES:" field of the printer's device ID equals `expected` exactly.
     bool DeviceDescriptionMatches(const std::string& printerName, const std::string& expected);
 
@@ -59,10 +58,10 @@ class PrinterLink {
     // pause so a library that answers at once cannot spin.
     bool MayReceiveAgain(int64_t startMs, int32_t timeoutMs, int32_t& remainingMs);
     bool IsReadyNow(int32_t channel, StatusReply& status);
-    // Keeps the progress window (when shown, else a disabled owner) alive while waiting.
-    void WaitBetweenAttempts(ProgressDialog* progress, QWidget* ownerWindow);
+    // Keeps the progress window (when shown, else the window events when asked) alive while
+    // waiting.
+    void WaitBetweenAttempts(WaitProgress* progress, bool pumpEvents);
 
-    ServiceApp& app_;
     Clock& clock_;
     CommLibrary* library_;
     int32_t channelType_ = -1;

@@ -1,18 +1,7 @@
 #include "comm/RawJob.h"
 
-#include "app/ServiceApp.h"
-#include "platform/Clock.h"
 #include "platform/Spooler.h"
-#include "platform/WaitCursor.h"
 
 int32_t SendRawJob(Spooler& spooler, const std::string& printerName, std::span<const uint8_t> job) {
     return spooler.WriteRawJob(printerName, "TAVO Command", job) == 0 ? 0 : -1;
-}
-
-int32_t SendRawJobUnderWaitCursor(ServiceApp& app, const std::string& printerName,
-                                  std::span<const uint8_t> job, int32_t pauseAfterMs) {
-    WaitCursor cursor;
-    const int32_t result = SendRawJob(app.spooler(), printerName, job);
-    if (pauseAfterMs > 0) app.clock().SleepMs(pauseAfterMs);
-    return result;
 }

@@ -4,14 +4,8 @@
 #include <span>
 #include <string>
 
-class ServiceApp;
 class Spooler;
 
 // Writes a job as one raw spooler job titled "TAVO Command", so it queues behind earlier printing:
 // 0 when every byte was written, -1 otherwise.
 int32_t SendRawJob(Spooler& spooler, const std::string& printerName, std::span<const uint8_t> job);
-
-// The same under the wait cursor, pausing pauseAfterMs after the write for jobs the printer needs
-// time to take in. The caller shows its own message when this answers 0.
-int32_t SendRawJobUnderWaitCursor(ServiceApp& app, const std::string& printerName,
-                                  std::span<const uint8_t> job, int32_t pauseAfterMs);

@@ -2,22 +2,18 @@
 
 #include <QGroupBox>
 #include <QLabel>
-#include <QPushButton>
 #include <array>
 
-#include "app/ServiceApp.h"
-#include "comm/JobBuffer.h"
-#include "comm/MaintenancePackets.h"
-#include "comm/PrinterLink.h"
+#include "comm/HeadMaintenance.h"
 #include "comm/RawJob.h"
-#include "comm/RemotePackets.h"
-#include "comm/StatusReply.h"
-#include "config/ControlDressing.h"
-#include "platform/Messages.h"
+#include "pagekit/ControlDressing.h"
+#include "pagekit/ReadyWait.h"
+#include "pagekit/ServiceApp.h"
+#include "platform/Clock.h"
+#include "platform/WaitCursor.h"
 
 namespace {
 
-constexpr int kPageWidth = 600;
 constexpr int kPageHeight = 270;
 constexpr int kNozzleCheckFrame = 1160;
 constexpr int kNozzleCheckButton = 1038;
@@ -25,7 +21,6 @@ constexpr int kNozzleCheckDescription = 1040;
 constexpr int kCleaningFrame = 1161;
 constexpr int kCleaningButton = 1039;
 constexpr int kCleaningDescription = 1041;
-constexpr int kHelpButton = 1003;
 constexpr int kNozzleCheckPicture = 160;
 constexpr int kCleaningPicture = 159;
 
@@ -36,7 +31,6 @@ constexpr int32_t kCleaningSent = 20900;
 constexpr int32_t kNozzleCheckSent = 20902;
 constexpr int32_t kInkTooLow = 20903;
 constexpr int32_t kLevelTooLow = 20904;
-constexpr int kJobRoom = 128;
 // The printer needs a moment to take the nozzle check job before the page is usable again.
 constexpr int kNozzleCheckSettleMs = 3000;
 
@@ -47,7 +41,7 @@ constexpr std::array<ControlText, 7> kTexts = {{
     {kCleaningFrame, kCleaningTitle},
     {kCleaningButton, -1},
     {kCleaningDescription, 20003},
-    {kHelpButton, 20100},
+    {Page::kHelpButton, 20100},
 }};
 
 constexpr std::array<ControlRect, 7> kRects = {{
@@ -57,81 +51,56 @@ constexpr std::array<ControlRect, 7> kRects = {{
     {kCleaningFrame, 15, 125, 585, 230},
     {kCleaningButton, 35, 160, 75, 200},
     {kCleaningDescription, 95, 150, 570, 220},
-    {kHelpButton, 11, 240, 124, 262},
+    {Page::kHelpButton, 11, 240, 124, 262},
+}};
+
+constexpr std::array<ReviewedMessage, 5> kReviewedMessages = {{
+    {kCleaningSent, MessageIcon::Information},
+    {20901, MessageIcon::Warning},
+    {kNozzleCheckSent, MessageIcon::Information},
+    {kInkTooLow, MessageIcon::Warning},
+    {kLevelTooLow, MessageIcon::Warning},
 }};
 
 }  // namespace
 
 NozzleCleaningPage::NozzleCleaningPage(ServiceApp& app, QWidget* parent)
-    : Page(app, kPageNumber, parent) {
-    resize(kPageWidth, kPageHeight);
+    : Page(app, kPageNumber, kPageHeight, parent) {
     CreateControls();
-    app.PlaceControls(this, kRects);
-    app.ApplyFonts(this, kTexts);
-    app.ApplyTexts(this, kTexts);
+    Dress(kRects, kTexts);
 }
 
 void NozzleCleaningPage::CreateControls() {
-    auto* checkFrame = new QGroupBox(this);
-    SetControlId(checkFrame, kNozzleCheckFrame);
-    auto* cleanFrame = new QGroupBox(this);
-    SetControlId(cleanFrame, kCleaningFrame);
-
-    auto* checkButton = new QPushButton(this);
-    checkButton->setIcon(app().LoadBitmap(kNozzleCheckPicture));
-    checkButton->setIconSize(QSize(32, 32));
-    checkButton->setAccessibleName(app().LoadText(kNozzleCheckTitle));
-    SetControlId(checkButton, kNozzleCheckButton);
-    connect(checkButton, &QPushButton::clicked, this, [this] { PrintNozzleCheck(); });
-
-    auto* cleanButton = new QPushButton(this);
-    cleanButton->setIcon(app().LoadBitmap(kCleaningPicture));
-    cleanButton->setIconSize(QSize(32, 32));
-    cleanButton->setAccessibleName(app().LoadText(kCleaningTitle));
-    SetControlId(cleanButton, kCleaningButton);
-    connect(cleanButton, &QPushButton::clicked, this, [this] { CleanHeads(); });
-
+    for (int id : {kNozzleCheckFrame, kCleaningFrame}) SetControlId(new QGroupBox(this), id);
+    AddPictureButton(kNozzleCheckButton, kNozzleCheckPicture, kNozzleCheckTitle,
+                     [this] { PrintNozzleCheck(); });
+    AddPictureButton(kCleaningButton, kCleaningPicture, kCleaningTitle, [this] { CleanHeads(); });
     for (int id : {kNozzleCheckDescription, kCleaningDescription}) {
         auto* description = new QLabel(this);
         description->setWordWrap(true);
         description->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         SetControlId(description, id);
     }
-
-    auto* help = new QPushButton(this);
-    SetControlId(help, kHelpButton);
-    connect(help, &QPushButton::clicked, this, [this] { OpenHelp(); });
+    AddHelpButton();
 }
 
 int NozzleCleaningPage::PageActivated() {
-    if (app().IsMessageReview()) {
-        Tell(kCleaningSent, MessageIcon::Information);
-        Tell(kNotReady, MessageIcon::Warning);
-        Tell(kNozzleCheckSent, MessageIcon::Information);
-        Tell(kInkTooLow, MessageIcon::Warning);
-        Tell(kLevelTooLow, MessageIcon::Warning);
-    }
+    ReviewMessages(kReviewedMessages);
     return 1;
 }
 
 void NozzleCleaningPage::PrintNozzleCheck() {
     const std::string& printer = app().selectedPrinter().printerName;
-    if (!app().IsMessageReview()) {
-        PrinterLink link(app());
-        if (link.WaitUntilReady(printer, true, nullptr) == 0) {
-            Tell(kNotReady, MessageIcon::Warning);
-            return;
-        }
+    if (!app().IsMessageReview() && WaitUntilReady(app(), printer, true, nullptr) == 0) {
+        Tell(kNotReady, MessageIcon::Warning);
+        return;
     }
-    JobBuffer job(kJobRoom);
-    job.Advance(AppendEnterRemote(job.Rest()));
-    job.Advance(AppendNC(job.Rest(), 0));
-    job.Advance(AppendVI(job.Rest()));
-    job.Advance(AppendExitRemote(job.Rest()));
-    job.Advance(AppendJobEnd(job.Rest()));
-    if (SendRawJobUnderWaitCursor(app(), printer, job.Bytes(), kNozzleCheckSettleMs) == 0) {
-        Tell(kNozzleCheckSent, MessageIcon::Information);
-    }
+    // The cursor stays until the message is answered.
+    const WaitCursor cursor;
+    const JobBuffer job = NozzleCheckJob();
+    const int32_t sent = SendRawJob(app().spooler(), printer, job.Bytes());
+    app().clock().SleepMs(kNozzleCheckSettleMs);
+    if (sent == 0) Tell(kNozzleCheckSent, MessageIcon::Information);
 }
 
 void NozzleCleaningPage::CleanHeads() {
@@ -141,10 +110,7 @@ void NozzleCleaningPage::CleanHeads() {
             return;
         }
     }
-    JobBuffer job(kJobRoom);
-    job.Advance(AppendEnterRemote(job.Rest()));
-    job.Advance(AppendCH(job.Rest()));
-    job.Advance(AppendExitRemote(job.Rest()));
+    const JobBuffer job = HeadCleaningJob();
     if (SendRawJob(app().spooler(), app().selectedPrinter().printerName, job.Bytes()) == 0) {
         Tell(kCleaningSent, MessageIcon::Information);
     }
@@ -152,20 +118,17 @@ void NozzleCleaningPage::CleanHeads() {
 
 int32_t NozzleCleaningPage::CleaningRefusal() {
     const std::string& printer = app().selectedPrinter().printerName;
-    PrinterLink link(app());
-    if (link.WaitUntilReady(printer, true, nullptr) == 0) return kNotReady;
-    const int32_t channel = link.OpenChannel(printer);
-    if (channel < 1) return kNotReady;
-    StatusReply status;
-    const int32_t read = link.ReadStatus(channel, status);
-    link.CloseChannel(channel);
-    if (read < 0) return kNotReady;
-    if (status.HasEntryAtMost25()) return kInkTooLow;
-    if (status.IsField0DAtMost12()) return kLevelTooLow;
-    return 0;
-}
-
-void NozzleCleaningPage::Tell(int32_t textId, MessageIcon icon) {
-    app().messages().Show(this, app().LoadText(textId), app().LoadText(0), icon,
-                          MessageButtons::Ok);
+    if (WaitUntilReady(app(), printer, true, nullptr) == 0) return kNotReady;
+    PrinterLink link = app().Link();
+    switch (CheckCleaningAllowed(link, printer)) {
+        case CleaningVerdict::Allowed:
+            return 0;
+        case CleaningVerdict::InkTooLow:
+            return kInkTooLow;
+        case CleaningVerdict::LevelTooLow:
+            return kLevelTooLow;
+        case CleaningVerdict::NoStatus:
+            break;
+    }
+    return kNotReady;
 }

@@ -2,8 +2,7 @@
 
 #include <cstdint>
 
-#include "app/Page.h"
-#include "platform/Messages.h"
+#include "pagekit/Page.h"
 
 // Page 2: print a nozzle check pattern, or run a head cleaning cycle when the printer's status
 // block allows it. Both are single remote-mode jobs through the spooler.
@@ -22,7 +21,6 @@ class NozzleCleaningPage : public Page {
 
   private:
     void CreateControls();
-    void Tell(int32_t textId, MessageIcon icon);
     // The status check before cleaning; 0 when cleaning may go ahead, else the text to show.
     int32_t CleaningRefusal();
 };

@@ -4,23 +4,15 @@
 #include <cups/ppd.h>
 #include <unistd.h>
 
-#include <memory>
-
-#include "platform/DynamicLibrary.h"
+#include <cstdlib>
 
 namespace {
 
 constexpr const char* kMakeAndModel = "printer-make-and-model";
 constexpr const char* kDeviceUri = "device-uri";
 constexpr const char* kDriverFolderAttribute = "ZTDriverFolder";
-constexpr const char* kDriverSettingsLibrary = "libztset32.so";
-// Far above any real settings record; a larger size is treated as a broken library.
-constexpr int32_t kMaxSettingsRecordSize = 1 << 20;
-
-struct DestsDeleter {
-    int count;
-    void operator()(cups_dest_t* dests) const { cupsFreeDests(count, dests); }
-};
+// Local queues answer at once; the bound only matters for a server that does not.
+constexpr int kEnumerateLimitMs = 5000;
 
 std::string OptionOf(const cups_dest_t& dest, const char* name) {
     const char* value = cupsGetOption(name, dest.num_options, dest.options);
@@ -49,25 +41,29 @@ std::string PpdAttribute(const std::string& printer, const std::string& key) {
 
 }  // namespace
 
-std::vector<SpoolerQueue> CupsSpooler::EnumeratePrinters() {
-    cups_dest_t* dests = nullptr;
-    const int count = cupsGetDests2(CUPS_HTTP_DEFAULT, &dests);
-    const std::unique_ptr<cups_dest_t, DestsDeleter> owned(dests, DestsDeleter{count});
-    std::vector<SpoolerQueue> queues;
-    for (int i = 0; i < count; ++i) {
-        const cups_dest_t& dest = dests[i];
-        if (dest.instance != nullptr) continue;  // an instance is the same queue again
-        queues.push_back({dest.name, OptionOf(dest, kMakeAndModel), OptionOf(dest, kDeviceUri)});
-    }
-    return queues;
+bool IsLocalQueue(const cups_dest_t& dest) {
+    if (dest.instance != nullptr) return false;  // an instance is the same queue again
+    const std::string type = OptionOf(dest, "printer-type");
+    if (!type.empty() && (std::strtoul(type.c_str(), nullptr, 0) & CUPS_PRINTER_DISCOVERED) != 0)
+        return false;
+    return OptionOf(dest, "printer-is-temporary") != "true";
 }
 
-std::string CupsSpooler::PortName(const std::string& printer) {
-    cups_dest_t* dests = nullptr;
-    const int count = cupsGetDests2(CUPS_HTTP_DEFAULT, &dests);
-    const std::unique_ptr<cups_dest_t, DestsDeleter> owned(dests, DestsDeleter{count});
-    const cups_dest_t* dest = cupsGetDest(printer.c_str(), nullptr, count, dests);
-    return dest != nullptr ? OptionOf(*dest, kDeviceUri) : "";
+std::vector<SpoolerQueue> CupsSpooler::EnumeratePrinters() {
+    std::vector<SpoolerQueue> queues;
+    // Printers found on the network are left out: the mask keeps the enumeration to the queues
+    // the server holds, and the check drops the temporary ones it made for such printers.
+    cupsEnumDests(
+        CUPS_DEST_FLAGS_NONE, kEnumerateLimitMs, nullptr, 0, CUPS_PRINTER_DISCOVERED,
+        [](void* user, unsigned flags, cups_dest_t* dest) -> int {
+            if ((flags & CUPS_DEST_FLAGS_REMOVED) == 0 && IsLocalQueue(*dest)) {
+                static_cast<std::vector<SpoolerQueue>*>(user)->push_back(
+                    {dest->name, OptionOf(*dest, kMakeAndModel), OptionOf(*dest, kDeviceUri)});
+            }
+            return 1;
+        },
+        &queues);
+    return queues;
 }
 
 int CupsSpooler::WriteRawJob(const std::string& printer, const std::string& title,
@@ -97,30 +93,4 @@ std::string CupsSpooler::DriverFolder(const std::string& printer) {
     std::string folder = PpdAttribute(printer, kDriverFolderAttribute);
     if (!folder.empty() && folder.back() != '/') folder += '/';
     return folder;
-}
-
-std::optional<std::vector<uint8_t>> CupsSpooler::ReadPrinterDefaults(const std::string& printer) {
-    const std::string folder = DriverFolder(printer);
-    if (folder.empty()) return std::nullopt;
-    DynamicLibrary library;
-    if (!library.Open(folder + kDriverSettingsLibrary)) return std::nullopt;
-    using OpenFunction = int32_t (*)(const char*, const char*, int32_t, const uint8_t*, int32_t*);
-    using GetDevModeFunction = int32_t (*)(int32_t, uint8_t*);
-    using CloseFunction = int32_t (*)(int32_t);
-    const auto open = reinterpret_cast<OpenFunction>(library.Symbol("ZTDM_Open"));
-    const auto getDevMode = reinterpret_cast<GetDevModeFunction>(library.Symbol("ZTDM_GetDevMode"));
-    const auto close = reinterpret_cast<CloseFunction>(library.Symbol("ZTDM_Close"));
-    if (open == nullptr || getDevMode == nullptr || close == nullptr) return std::nullopt;
-
-    int32_t handle = 0;
-    if (open(printer.c_str(), PortName(printer).c_str(), 0, nullptr, &handle) != 0 || handle == 0)
-        return std::nullopt;
-    std::optional<std::vector<uint8_t>> record;
-    const int32_t size = getDevMode(handle, nullptr);
-    if (size >= 1 && size <= kMaxSettingsRecordSize) {
-        std::vector<uint8_t> buffer(static_cast<size_t>(size));
-        if (getDevMode(handle, buffer.data()) != 0) record = std::move(buffer);
-    }
-    close(handle);
-    return record;
 }

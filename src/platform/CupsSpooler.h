@@ -1,6 +1,12 @@
 #pragma once
 
+#include <cups/cups.h>
+
 #include "platform/Spooler.h"
+
+// A queue the server holds for good: not an instance, not a printer found on the network, not a
+// temporary queue the server made for one.
+bool IsLocalQueue(const cups_dest_t& dest);
 
 // The spooler of the program: the CUPS server that libcups finds (CUPS_SERVER and client.conf
 // choose it).
@@ -11,9 +17,5 @@ class CupsSpooler : public Spooler {
                     std::span<const uint8_t> data) override;
     std::string DriverAttribute(const std::string& printer, const std::string& key) override;
     std::string DriverFolder(const std::string& printer) override;
-    std::optional<std::vector<uint8_t>> ReadPrinterDefaults(const std::string& printer) override;
 
-  private:
-    // The queue's device URI; empty when the queue is unknown.
-    std::string PortName(const std::string& printer);
 };

@@ -16,6 +16,12 @@ class DynamicLibrary {
     bool IsOpen() const { return handle_ != nullptr; }
     // The address of an exported symbol, or null.
     void* Symbol(const char* name) const;
+    // Points `entry` at the exported function of that name (null when missing); true when found.
+    template <typename Function>
+    bool Resolve(const char* name, Function& entry) const {
+        entry = reinterpret_cast<Function>(Symbol(name));
+        return entry != nullptr;
+    }
 
   private:
     void* handle_ = nullptr;

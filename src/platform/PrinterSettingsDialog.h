@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "SettingsRecord.h"
+#include "ztset/SettingsRecord.h"
 #include "platform/QueueOptions.h"
 
 class QComboBox;

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -27,6 +26,4 @@ public:
     virtual std::string DriverAttribute(const std::string& printer, const std::string& key) = 0;
     // The folder where the model's driver libraries are installed, ending in '/'; empty when unknown.
     virtual std::string DriverFolder(const std::string& printer) = 0;
-    // The driver's current settings record of the queue, or none when the queue cannot be opened.
-    virtual std::optional<std::vector<uint8_t>> ReadPrinterDefaults(const std::string& printer) = 0;
 };

@@ -1,8 +1,10 @@
 #include "printers/PrinterSelection.h"
 
-#include "app/ServiceApp.h"
 #include "comm/CommLibrary.h"
 #include "comm/PrinterLink.h"
+#include "driversettings/DriverSettings.h"
+#include "driversettings/DriverSettingsLibrary.h"
+#include "pagekit/ServiceApp.h"
 #include "platform/Messages.h"
 #include "platform/SettingsStore.h"
 #include "platform/Spooler.h"
@@ -31,7 +33,7 @@ int PrinterSelection::Apply(const SpoolerQueue* chosen, QWidget* owner) {
     }
     ReloadCommLibrary(selected.printerName);
     if (!review) {
-        PrinterLink link(app_);
+        PrinterLink link = app_.Link();
         if (!link.DeviceDescriptionMatches(selected.printerName, selected.driverName)) {
             Refuse(kOtherModelAnswered, owner);
             return -1;
@@ -46,7 +48,17 @@ std::string PrinterSelection::RememberedPrinter() {
 }
 
 void PrinterSelection::ReadPrinterDefaults(ServiceApp& app, const std::string& printerName) {
-    app.selectedPrinter().defaults = app.spooler().ReadPrinterDefaults(printerName);
+    // The application's binding is loaded only while an operation page is shown, so the record is
+    // read through a binding of its own.
+    DriverSettingsLibrary library(app.spooler());
+    library.Load(printerName);
+    DriverSettings settings(&library, printerName, app.selectedPrinter().portName);
+    std::vector<uint8_t> record;
+    if (settings.GetDevMode(record) >= 1) {
+        app.selectedPrinter().defaults = std::move(record);
+    } else {
+        app.selectedPrinter().defaults.reset();
+    }
 }
 
 // A library that loads by name but cannot reach this printer gives way to the one the printer's
@@ -56,7 +68,7 @@ void PrinterSelection::ReloadCommLibrary(const std::string& printerName) {
     if (!library) return;
     library->Unload();
     if (!library->Load(printerName, true)) return;
-    PrinterLink probe(app_);
+    PrinterLink probe = app_.Link();
     const int32_t channel = probe.OpenChannel(printerName);
     if (channel < 1) {
         library->Unload();

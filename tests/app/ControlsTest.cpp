@@ -8,12 +8,13 @@
 #include <QTest>
 
 #include "RecordingMessages.h"
+#include "SubstituteSpooler.h"
 #include "TestInstallation.h"
 #include "VirtualClock.h"
-#include "app/AlignmentValueBox.h"
-#include "app/CopyMenu.h"
-#include "app/MarkCombo.h"
-#include "app/ServiceApp.h"
+#include "pagekit/AlignmentValueBox.h"
+#include "pagekit/CopyMenu.h"
+#include "pagekit/MarkCombo.h"
+#include "pagekit/ServiceApp.h"
 #include "platform/Clipboard.h"
 
 namespace {
@@ -121,7 +122,7 @@ TEST(CopyMenuTest, RightClickOffersCopyOfTheSelection) {
     TestInstallation installation;
     RecordingMessages messages;
     VirtualClock clock;
-    EmptySpooler spooler;
+    SubstituteSpooler spooler;
     ServiceApp app(installation.ProgramFolder(), {messages, clock, spooler});
 
     QPlainTextEdit box;

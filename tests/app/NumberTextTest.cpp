@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/NumberText.h"
+#include "pagekit/NumberText.h"
 
 namespace {
 

@@ -6,11 +6,12 @@
 #include <memory>
 
 #include "RecordingMessages.h"
+#include "SubstituteSpooler.h"
 #include "TestInstallation.h"
 #include "VirtualClock.h"
-#include "app/ProgressDialog.h"
-#include "app/ServiceApp.h"
-#include "config/ControlDressing.h"
+#include "pagekit/ProgressDialog.h"
+#include "pagekit/ServiceApp.h"
+#include "pagekit/ControlDressing.h"
 
 namespace {
 
@@ -24,7 +25,7 @@ class ProgressDialogTest : public ::testing::Test {
     TestInstallation installation_;
     RecordingMessages messages_;
     VirtualClock clock_;
-    EmptySpooler spooler_;
+    SubstituteSpooler spooler_;
     ServiceApp app_;
     QWidget owner_;
 };

@@ -1,12 +1,13 @@
 #include <gtest/gtest.h>
 
 #include "RecordingMessages.h"
+#include "SubstituteSpooler.h"
 #include "TestInstallation.h"
 #include "VirtualClock.h"
-#include "app/ServiceApp.h"
+#include "pagekit/ServiceApp.h"
 #include "comm/CommLibrary.h"
 #include "config/MediaTable.h"
-#include "sampleprint/DriverSettingsLibrary.h"
+#include "driversettings/DriverSettingsLibrary.h"
 
 namespace {
 
@@ -15,7 +16,7 @@ class ServiceAppTest : public ::testing::Test {
     TestInstallation installation_;
     RecordingMessages messages_;
     VirtualClock clock_;
-    EmptySpooler spooler_;
+    SubstituteSpooler spooler_;
 };
 
 TEST_F(ServiceAppTest, LaunchModeIsReadExactly) {

@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include "RecordingMessages.h"
+#include "SubstituteSpooler.h"
 #include "TestInstallation.h"
 #include "VirtualClock.h"
 #include "app/MainWindow.h"
@@ -26,7 +27,7 @@ class StartupTest : public ::testing::Test {
     QTemporaryDir lockFolder_;
     RecordingMessages messages_;
     VirtualClock clock_;
-    EmptySpooler spooler_;
+    SubstituteSpooler spooler_;
     SingleInstance instance_{lockFolder_.path()};
 };
 

@@ -12,7 +12,7 @@
 #include "CupsSandbox.h"
 #include "EmulatedPrinter.h"
 #include "RecordingMessages.h"
-#include "app/ServiceApp.h"
+#include "pagekit/ServiceApp.h"
 #include "comm/CommLibrary.h"
 #include "comm/JobBuffer.h"
 #include "comm/MaintenancePackets.h"
@@ -22,6 +22,7 @@
 #include "comm/RawJob.h"
 #include "comm/RemotePackets.h"
 #include "comm/StatusReply.h"
+#include "pagekit/ReadyWait.h"
 #include "platform/CupsSpooler.h"
 #include "platform/SystemClock.h"
 
@@ -93,10 +94,6 @@ TEST_F(CommIntegrationTest, SpoolerListsTheQueueWithItsDriverAndLibraries) {
     EXPECT_EQ(spooler.DriverAttribute("no_such_queue", "RQAPII"), "");
     EXPECT_EQ(spooler.DriverFolder("no_such_queue"), "");
 
-    const auto defaults = spooler.ReadPrinterDefaults(queue);
-    ASSERT_TRUE(defaults.has_value());
-    EXPECT_FALSE(defaults->empty());
-    EXPECT_FALSE(spooler.ReadPrinterDefaults("no_such_queue").has_value());
 }
 
 TEST_F(CommIntegrationTest, RawJobArrivesUnchangedAsOneJobBehindEarlierOnes) {
@@ -152,10 +149,10 @@ TEST_F(CommIntegrationTest, QueriesAnswerOnBothChannelTypes) {
         if (type == PrinterLink::kWrappedChannel) {
             ASSERT_TRUE(printer->SetFaults({"control-closed"}));
         }
-        PrinterLink link(app, &library);
+        PrinterLink link(&library, clock);
         EXPECT_EQ(link.SelectChannelType(queue), type);
         // Work sent by earlier tests may still keep it busy.
-        EXPECT_EQ(link.WaitUntilReady(queue, false, nullptr), 1);
+        EXPECT_EQ(link.WaitUntilReady(queue, {}), 1);
         EXPECT_TRUE(link.DeviceDescriptionMatches(queue, printer->Model()));
         EXPECT_FALSE(link.DeviceDescriptionMatches(queue, "ZENTA Corvid 2000"));
         EXPECT_EQ(ReadFirmwareVersion(link, queue), "I10612");
@@ -191,9 +188,9 @@ TEST_F(CommIntegrationTest, SlowGarbledOrSilentPrinterGivesFallbacksInTime) {
     {
         // First, while no held-back reply keeps a connection busy.
         ASSERT_TRUE(printer->SetFaults({"unreachable"}));
-        PrinterLink link(app, &library);
+        PrinterLink link(&library, clock);
         EXPECT_EQ(link.OpenChannel(queue), -1);
-        EXPECT_EQ(link.WaitUntilReady(queue, false, nullptr), 0);
+        EXPECT_EQ(link.WaitUntilReady(queue, {}), 0);
         EXPECT_EQ(ReadPlatenGapSetting(link, queue), 2);
     }
     const std::vector<std::string> wrappedOnly = {"control-closed"};
@@ -202,7 +199,7 @@ TEST_F(CommIntegrationTest, SlowGarbledOrSilentPrinterGivesFallbacksInTime) {
         const std::vector<std::string> channelFaults =
             type == PrinterLink::kWrappedChannel ? wrappedOnly : std::vector<std::string>{};
         ASSERT_TRUE(printer->SetFaults(channelFaults));
-        PrinterLink link(app, &library);
+        PrinterLink link(&library, clock);
         ASSERT_EQ(link.SelectChannelType(queue), type);
 
         // Replies scrambled behind an intact marker line. (On the plain channel the library
@@ -233,14 +230,14 @@ TEST_F(CommIntegrationTest, SlowGarbledOrSilentPrinterGivesFallbacksInTime) {
 }
 
 TEST_F(CommIntegrationTest, WaitUntilReadySeesABusyPrinterBecomeReady) {
-    ASSERT_TRUE(library.Load(queue, false));
+    ASSERT_EQ(app.CreateOwnedObjects(), 0);
+    ASSERT_TRUE(app.commLibrary()->Load(queue, false));
     ASSERT_TRUE(printer->SetFaults({"not-ready"}));
     // The progress window keeps the event loop running: the printer recovers meanwhile.
     QTimer::singleShot(1500, [] { EXPECT_TRUE(printer->SetFaults({})); });
-    PrinterLink link(app, &library);
     QElapsedTimer timer;
     timer.start();
-    EXPECT_EQ(link.WaitUntilReady(queue, true, nullptr), 1);
+    EXPECT_EQ(WaitUntilReady(app, queue, true, nullptr), 1);
     EXPECT_GE(timer.elapsed(), 5000);
     EXPECT_LT(timer.elapsed(), 9000);
 }

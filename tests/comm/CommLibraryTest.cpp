@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "RecordingSpooler.h"
+#include "SubstituteSpooler.h"
 #include "ScriptedLibrary.h"
 
 namespace {
@@ -14,17 +14,23 @@ class CommLibraryTest : public ::testing::Test {
         spooler.folder = ScriptedLibrary::Folder();
     }
 
-    RecordingSpooler spooler;
+    SubstituteSpooler spooler;
     ScriptedLibrary complete{ScriptedLibrary::Folder() + ScriptedLibrary::CompleteName()};
     ScriptedLibrary incomplete{ScriptedLibrary::Folder() + ScriptedLibrary::IncompleteName()};
 };
 
-TEST_F(CommLibraryTest, LoadsTheDriversLibraryAndInitializesItOnce) {
+TEST_F(CommLibraryTest, LoadsTheLibraryBesideTheProgramOrTheDriversOnce) {
     complete.Reset();
     UseLibrary(ScriptedLibrary::CompleteName());
     CommLibrary library(spooler);
     EXPECT_EQ(library.Send(1, nullptr, 0), -100);
+    // By name the program's own folder comes first: the build lays the real library out beside
+    // the programs, as an installation does.
     EXPECT_TRUE(library.Load("Corvid", true));
+    EXPECT_EQ(complete.CountCalls("RQInitialize"), 0);
+    library.Unload();
+
+    EXPECT_TRUE(library.Load("Corvid", false));
     EXPECT_TRUE(library.IsLoaded());
     EXPECT_TRUE(library.Load("Corvid", false));
     EXPECT_EQ(complete.CountCalls("RQInitialize"), 1);

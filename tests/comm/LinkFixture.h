@@ -6,23 +6,20 @@
 #include <string_view>
 #include <vector>
 
-#include "RecordingMessages.h"
-#include "RecordingSpooler.h"
+#include "SubstituteSpooler.h"
 #include "ScriptedLibrary.h"
 #include "VirtualClock.h"
-#include "app/ServiceApp.h"
 #include "comm/CommLibrary.h"
 #include "comm/PrinterLink.h"
 
-// An application on a virtual clock whose communication library is the scripted one.
+// The scripted communication library, loaded, on a virtual clock.
 class LinkFixture : public ::testing::Test {
   protected:
     static constexpr const char* kPrinter = "Corvid";
 
     void SetUp() override {
         script.Reset();
-        spooler.attributes["RQAPII"] = ScriptedLibrary::CompleteName();
-        spooler.folder = ScriptedLibrary::Folder();
+        spooler.UseLibrary(ScriptedLibrary::Folder(), ScriptedLibrary::CompleteName());
         ASSERT_TRUE(library.Load(kPrinter, false));
     }
 
@@ -38,10 +35,8 @@ class LinkFixture : public ::testing::Test {
     }
     static std::vector<uint8_t> Text(std::string_view text) { return {text.begin(), text.end()}; }
 
-    RecordingMessages messages;
     VirtualClock clock;
-    RecordingSpooler spooler;
-    ServiceApp app{SERVATO_BIN_DIR, {messages, clock, spooler}};
+    SubstituteSpooler spooler;
     ScriptedLibrary script{ScriptedLibrary::Folder() + ScriptedLibrary::CompleteName()};
     CommLibrary library{spooler};
 };

@@ -1,9 +1,7 @@
 #include "comm/PrinterLink.h"
 
-#include <QApplication>
-
 #include "LinkFixture.h"
-#include "app/ProgressDialog.h"
+#include "ScriptedProgress.h"
 #include "comm/StatusReply.h"
 #include "comm/WrappedFrame.h"
 
@@ -16,14 +14,8 @@ constexpr int32_t kWrapped = PrinterLink::kWrappedChannel;
 
 class PrinterLinkTest : public LinkFixture {
   protected:
-    PrinterLink link{app, &library};
+    PrinterLink link{&library, clock};
 };
-
-bool AnyProgressWindowVisible() {
-    for (QWidget* widget : QApplication::topLevelWidgets())
-        if (qobject_cast<ProgressDialog*>(widget) != nullptr && widget->isVisible()) return true;
-    return false;
-}
 
 TEST_F(PrinterLinkTest, ChannelTypeIsThePlainOneFirstAndOnlyWhenFullyCapable) {
     struct Row {
@@ -42,7 +34,7 @@ TEST_F(PrinterLinkTest, ChannelTypeIsThePlainOneFirstAndOnlyWhenFullyCapable) {
     for (const Row& row : rows) {
         script.Reset();
         script.SetChannels(row.records);
-        PrinterLink fresh(app, &library);
+        PrinterLink fresh(&library, clock);
         EXPECT_EQ(fresh.SelectChannelType(kPrinter), row.expected) << row.name;
     }
     EXPECT_NE(script.Calls().find("RQGetAvailableChannel 1 Corvid null 0\n"
@@ -87,7 +79,7 @@ TEST_F(PrinterLinkTest, OpenChannelCachesTheTypeAndNeverOpensWithoutOne) {
 }
 
 TEST_F(PrinterLinkTest, WithoutALibraryNothingIsCalled) {
-    PrinterLink none(app, nullptr);
+    PrinterLink none(nullptr, clock);
     StatusReply status;
     Bytes reply(512);
     EXPECT_EQ(none.SelectChannelType(kPrinter), -1);
@@ -95,7 +87,7 @@ TEST_F(PrinterLinkTest, WithoutALibraryNothingIsCalled) {
     EXPECT_EQ(none.ReadStatus(7, status), -1);
     EXPECT_EQ(none.Exchange(7, Text("VI"), reply, 100), -1);
     EXPECT_EQ(none.Query(kPrinter, Text("VI"), reply, 100), -1);
-    EXPECT_EQ(none.WaitUntilReady(kPrinter, true, nullptr), -1);
+    EXPECT_EQ(none.WaitUntilReady(kPrinter, {}), -1);
     EXPECT_FALSE(none.DeviceDescriptionMatches(kPrinter, "ZENTA Corvid 4000"));
     EXPECT_EQ(script.Calls(), "RQInitialize\n");
 }
@@ -152,7 +144,7 @@ TEST_F(PrinterLinkTest, ReceivingNothingEndsWithTheTimeOut) {
     for (int32_t type : {kPlain, kWrapped}) {
         script.Reset();
         OfferChannel(type);
-        PrinterLink fresh(app, &library);
+        PrinterLink fresh(&library, clock);
         const int32_t channel = fresh.OpenChannel(kPrinter);
         // Garbage without the marker counts as nothing on the wrapped channel.
         if (type == kWrapped)
@@ -240,44 +232,51 @@ TEST_F(PrinterLinkTest, WaitUntilReadyTriesTwiceMoreFiveSecondsApart) {
         int32_t expected;
         int64_t elapsedMs;
         int32_t reads;
+        int progressWindows;
     };
     const std::vector<Row> rows = {
-        {"ready at once", {4}, true, 1, 0, 1},
-        {"ready at the first retry", {3, 4}, true, 1, 5000, 2},
-        {"ready at the second retry, no progress", {3, 3, 4}, false, 1, 10000, 3},
-        {"never ready", {3}, true, 0, 10000, 3},
-        {"error is not ready", {0}, false, 0, 10000, 3},
+        {"ready at once", {4}, true, 1, 0, 1, 0},
+        {"ready at the first retry", {3, 4}, true, 1, 5000, 2, 1},
+        {"ready at the second retry, no progress", {3, 3, 4}, false, 1, 10000, 3, 0},
+        {"never ready", {3}, true, 0, 10000, 3, 1},
+        {"error is not ready", {0}, false, 0, 10000, 3, 0},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         script.Reset();
         OfferChannel(kPlain);
         for (uint8_t code : row.codes) script.QueueStatus(15, StatusWithCode(code));
-        PrinterLink fresh(app, &library);
+        int opened = 0;
+        ReadyWaitView view;
+        if (row.showProgress) {
+            view.openProgress = [&]() -> std::unique_ptr<WaitProgress> {
+                ++opened;
+                return std::make_unique<ScriptedProgress>(clock, 15000);
+            };
+        }
+        PrinterLink fresh(&library, clock);
         const int64_t start = clock.NowMs();
-        EXPECT_EQ(fresh.WaitUntilReady(kPrinter, row.showProgress, nullptr), row.expected);
+        EXPECT_EQ(fresh.WaitUntilReady(kPrinter, view), row.expected);
         EXPECT_GE(clock.NowMs() - start, row.elapsedMs);
         EXPECT_LE(clock.NowMs() - start, row.elapsedMs + 100);
         EXPECT_EQ(script.CountCalls("RQGetStatus"), row.reads);
         EXPECT_EQ(script.CountCalls("RQCloseChannel 7"), 1);
-        EXPECT_FALSE(AnyProgressWindowVisible());
+        EXPECT_EQ(opened, row.progressWindows);
     }
     script.Reset();
     script.SetChannels({});
-    EXPECT_EQ(link.WaitUntilReady(kPrinter, true, nullptr), 0);
+    EXPECT_EQ(link.WaitUntilReady(kPrinter, {}), 0);
 }
 
-TEST_F(PrinterLinkTest, WaitUntilReadyKeepsADisabledOwnerAliveOrSleeps) {
-    QWidget owner;
-    owner.setEnabled(false);
+TEST_F(PrinterLinkTest, WaitUntilReadyHandlesEventsWhenAskedOrSleeps) {
     OfferChannel(kPlain);
     script.QueueStatus(15, StatusWithCode(3));
     const int pumpsBefore = clock.pumpCount();
-    EXPECT_EQ(link.WaitUntilReady(kPrinter, false, &owner), 0);
+    EXPECT_EQ(link.WaitUntilReady(kPrinter, {.openProgress = {}, .pumpEvents = true}), 0);
     EXPECT_GT(clock.pumpCount() - pumpsBefore, 100);
 
     const int64_t sleptBefore = clock.sleptMs();
-    EXPECT_EQ(link.WaitUntilReady(kPrinter, false, nullptr), 0);
+    EXPECT_EQ(link.WaitUntilReady(kPrinter, {}), 0);
     EXPECT_EQ(clock.sleptMs() - sleptBefore, 10000);
 }
 

@@ -14,7 +14,7 @@ class PrinterQueriesTest : public LinkFixture {
         const std::string reply = "@BDC PS\r\n" + text;
         script.QueueReceive(static_cast<int32_t>(reply.size()), Text(reply));
     }
-    PrinterLink link{app, &library};
+    PrinterLink link{&library, clock};
 };
 
 TEST_F(PrinterQueriesTest, QueriesTravelWrappedAndReadTheirReplies) {
@@ -74,7 +74,7 @@ TEST_F(PrinterQueriesTest, InkSlotCountFromTheStatusBlock) {
         script.Reset();
         if (row.channel) OfferChannel(PrinterLink::kPlainChannel);
         script.QueueStatus(row.statusResult, row.status);
-        PrinterLink fresh(app, &library);
+        PrinterLink fresh(&library, clock);
         EXPECT_EQ(DetectInkSlotCount(fresh, kPrinter), row.expected) << row.name;
         EXPECT_EQ(script.CountCalls("RQCloseChannel"), row.channel ? 1 : 0) << row.name;
     }

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "TempFolder.h"
-#include "config/ControlDressing.h"
+#include "pagekit/ControlDressing.h"
 #include "config/FontCache.h"
 #include "config/TextCatalog.h"
 

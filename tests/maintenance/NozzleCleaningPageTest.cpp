@@ -4,7 +4,7 @@
 
 #include "UiTestBench.h"
 #include "comm/CommLibrary.h"
-#include "config/ControlDressing.h"
+#include "pagekit/ControlDressing.h"
 #include "maintenance/NozzleCleaningPage.h"
 
 namespace {
@@ -109,7 +109,7 @@ TEST(NozzleCleaningReviewTest, ReviewShowsTheFiveMessagesAndCleansWithoutAsking)
     UiTestBench bench(LaunchMode::MessageReview);
     NozzleCleaningPage page(*bench.app, nullptr);
     EXPECT_EQ(page.PageActivated(), 1);
-    const std::vector<QString> expected = {bench.app->LoadText(20900), bench.app->LoadText(901),
+    const std::vector<QString> expected = {bench.app->LoadText(20900), bench.app->LoadText(20901),
                                            bench.app->LoadText(20902), bench.app->LoadText(20903),
                                            bench.app->LoadText(20904)};
     EXPECT_EQ(bench.messages.texts(), expected);

@@ -7,11 +7,11 @@
 #include <QTimer>
 
 #include "CupsSandbox.h"
-#include "SettingsRecord.h"
+#include "ztset/SettingsRecord.h"
 #include "platform/CupsSpooler.h"
 #include "platform/PrinterSettingsDialog.h"
-#include "sampleprint/DriverSettings.h"
-#include "sampleprint/DriverSettingsLibrary.h"
+#include "driversettings/DriverSettings.h"
+#include "driversettings/DriverSettingsLibrary.h"
 
 namespace {
 
@@ -48,8 +48,8 @@ TEST(PrinterSettingsDialogSandbox, TheDriverOpensTheEditedRecord) {
     CupsSpooler spooler;
     DriverSettingsLibrary library(spooler);
     ASSERT_TRUE(library.Load("Corvid"));
-    std::optional<std::vector<uint8_t>> defaults = spooler.ReadPrinterDefaults("Corvid");
-    ASSERT_TRUE(defaults);
+    std::optional<std::vector<uint8_t>> defaults(std::in_place);
+    ASSERT_GE(DriverSettings(&library, "Corvid", "").GetDevMode(*defaults), 1);
     {
         DriverSettings settings(&library, "Corvid", "", *defaults);
         ASSERT_TRUE(settings.IsOpen());

@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <algorithm>
 
-#include "SettingsRecord.h"
+#include "ztset/SettingsRecord.h"
 #include "platform/PrinterSettingsDialog.h"
 
 namespace {

@@ -7,7 +7,7 @@
 
 #include "UiTestBench.h"
 #include "app/MainMenuPage.h"
-#include "config/ControlDressing.h"
+#include "pagekit/ControlDressing.h"
 #include "platform/SettingsStore.h"
 #include "printers/PrinterList.h"
 
@@ -91,13 +91,13 @@ class PrinterSelectionTest : public ::testing::Test {
 };
 
 TEST_F(PrinterSelectionTest, APrinterThatPassesIsTakenOverRememberedAndOpened) {
-    bench.spooler.defaults = std::vector<uint8_t>{9, 8, 7};
     EXPECT_EQ(PressCleaning(), 2);
     const SelectedPrinter& selected = bench.app->selectedPrinter();
     EXPECT_EQ(selected.printerName, "east");
     EXPECT_EQ(selected.driverName, kSmall);
     EXPECT_EQ(selected.portName, "socket://127.0.0.3:9100");
-    EXPECT_EQ(selected.defaults, (std::vector<uint8_t>{9, 8, 7}));
+    // Read through the driver-settings library that the queue's driver names.
+    EXPECT_EQ(selected.defaults, (std::vector<uint8_t>{'R', 'E', 'C', '!'}));
     EXPECT_EQ(SettingsStore().ReadString("SelectPrinter"), "east");
     EXPECT_TRUE(bench.messages.messages().empty());
 }

@@ -4,37 +4,20 @@
 
 #include "config/MediaTable.h"
 #include "platform/DynamicLibrary.h"
-#include "platform/Spooler.h"
-#include "sampleprint/DriverMediaList.h"
-#include "sampleprint/DriverSettings.h"
-#include "sampleprint/DriverSettingsLibrary.h"
-#include "sampleprint/SuctionValue.h"
+#include "SubstituteSpooler.h"
+#include "driversettings/DriverMediaList.h"
+#include "driversettings/DriverSettings.h"
+#include "driversettings/DriverSettingsLibrary.h"
+#include "driversettings/SuctionValue.h"
 
 namespace {
-
-// A spooler that only knows where the driver's libraries are.
-class FolderSpooler : public Spooler {
-  public:
-    explicit FolderSpooler(std::string folder) : folder_(std::move(folder)) {}
-    std::vector<SpoolerQueue> EnumeratePrinters() override { return {}; }
-    int WriteRawJob(const std::string&, const std::string&, std::span<const uint8_t>) override {
-        return -1;
-    }
-    std::string DriverAttribute(const std::string&, const std::string&) override { return {}; }
-    std::string DriverFolder(const std::string&) override { return folder_; }
-    std::optional<std::vector<uint8_t>> ReadPrinterDefaults(const std::string&) override {
-        return std::nullopt;
-    }
-
-  private:
-    std::string folder_;
-};
 
 // The scripted library (ten entry points) loaded through the binding, with its test controls.
 class ScriptedLibraryTest : public testing::Test {
   protected:
     void SetUp() override {
-        ASSERT_TRUE(controls_.Open(std::string(SCRIPTED_ZTSET_DIR) + "libztset32.so"));
+        spooler_.folder = TEST_LIBRARY_DIR;
+        ASSERT_TRUE(controls_.Open(std::string(TEST_LIBRARY_DIR) + "libztset32.so"));
         reset_ = reinterpret_cast<void (*)()>(controls_.Symbol("ScriptedZtset_Reset"));
         opens_ = reinterpret_cast<int (*)()>(controls_.Symbol("ScriptedZtset_Opens"));
         setPaperSource_ =
@@ -50,7 +33,7 @@ class ScriptedLibraryTest : public testing::Test {
         ASSERT_TRUE(library_.IsLoaded());
     }
 
-    FolderSpooler spooler_{SCRIPTED_ZTSET_DIR};
+    SubstituteSpooler spooler_;
     DriverSettingsLibrary library_{spooler_};
     DynamicLibrary controls_;
     void (*reset_)() = nullptr;
@@ -196,7 +179,8 @@ TEST_F(ScriptedLibraryTest, MediaValue8ByPaperSourceVariant) {
 }
 
 TEST(DriverSettingsLibraryTest, MissingLibraryLeavesContextsClosed) {
-    FolderSpooler spooler("/nonexistent/driver/");
+    SubstituteSpooler spooler;
+    spooler.folder = "/nonexistent/driver/";
     DriverSettingsLibrary library(spooler);
     EXPECT_FALSE(library.Load("Corvid"));
     EXPECT_FALSE(library.IsLoaded());

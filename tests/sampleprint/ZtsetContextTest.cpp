@@ -5,7 +5,7 @@
 
 #include "DriverContext.h"
 #include "ModelFiles.h"
-#include "sampleprint/DriverSettingsBlocks.h"
+#include "ztset/DriverSettingsBlocks.h"
 
 // The library's contexts on the model PPDs, opened by the code that serves a queue once its PPD
 // has been fetched.

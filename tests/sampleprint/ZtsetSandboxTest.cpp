@@ -6,14 +6,14 @@
 
 #include "CupsSandbox.h"
 #include "ModelFiles.h"
-#include "SettingsRecord.h"
+#include "ztset/SettingsRecord.h"
 #include "config/MediaTable.h"
 #include "platform/CupsSpooler.h"
 #include "platform/DynamicLibrary.h"
-#include "sampleprint/DriverMediaList.h"
-#include "sampleprint/DriverSettings.h"
-#include "sampleprint/DriverSettingsLibrary.h"
-#include "sampleprint/SuctionValue.h"
+#include "driversettings/DriverMediaList.h"
+#include "driversettings/DriverSettings.h"
+#include "driversettings/DriverSettingsLibrary.h"
+#include "driversettings/SuctionValue.h"
 
 // The library installed with the models' queues in a private CUPS server, reached the way the
 // program reaches it: the queue's driver folder, the printer defaults, a context per page.
@@ -100,8 +100,8 @@ TEST(ZtsetSandboxTest, QueuesOfBothModelsThroughTheProgramsBinding) {
             }
         }
 
-        const auto defaults = spooler.ReadPrinterDefaults(row.queue);
-        ASSERT_TRUE(defaults);
+        std::optional<std::vector<uint8_t>> defaults(std::in_place);
+        ASSERT_GE(DriverSettings(&library, row.queue, "").GetDevMode(*defaults), 1);
         DriverSettings settings(&library, row.queue, "", *defaults);
         ASSERT_TRUE(settings.IsOpen());
         EXPECT_EQ(settings.GetInkLayout(), row.inkLayout);

@@ -7,7 +7,7 @@
 
 #include "UiTestBench.h"
 #include "app/MainWindow.h"
-#include "app/Page.h"
+#include "pagekit/Page.h"
 #include "app/PageCombo.h"
 
 namespace {
@@ -18,9 +18,7 @@ constexpr const char* kModel = "ZENTA Corvid 4000";
 class NotingPage : public Page {
   public:
     NotingPage(ServiceApp& app, int k, QWidget* parent, std::vector<std::string>& log)
-        : Page(app, k, parent), log_(log) {
-        resize(600, 100 + 10 * k);
-    }
+        : Page(app, k, 100 + 10 * k, parent), log_(log) {}
     int PageActivated() override {
         log_.push_back("activated " + std::to_string(PageNumber()));
         return refuse ? 0 : 1;
@@ -42,11 +40,16 @@ class MainWindowTest : public ::testing::Test {
     void SetUp() override { bench.spooler.queues = {UiTestBench::Queue("desk", kModel)}; }
 
     MainWindow& OpenWindow() {
-        window = std::make_unique<MainWindow>(*bench.app, [this](int k, QWidget* parent) {
-            auto* page = new NotingPage(*bench.app, k, parent, log);
-            pages[static_cast<size_t>(k)] = page;
-            return page;
-        });
+        for (int k = 1; k < 10; ++k) {
+            entries.push_back({k,
+                               [this, k](ServiceApp& app, QWidget* parent) {
+                                   auto* page = new NotingPage(app, k, parent, log);
+                                   pages[static_cast<size_t>(k)] = page;
+                                   return page;
+                               },
+                               k == 1 || k == 3 || k == 5 || k == 8 || k == 9});
+        }
+        window = std::make_unique<MainWindow>(*bench.app, entries);
         EXPECT_TRUE(window->Open());
         log.clear();
         return *window;
@@ -55,6 +58,7 @@ class MainWindowTest : public ::testing::Test {
 
     UiTestBench bench;
     std::vector<std::string> log;
+    std::vector<PageEntry> entries;
     std::array<NotingPage*, 10> pages{};
     std::unique_ptr<MainWindow> window;
 };

@@ -9,7 +9,7 @@
 #include "ScriptedLibrary.h"
 #include "SubstituteSpooler.h"
 #include "VirtualClock.h"
-#include "app/ServiceApp.h"
+#include "pagekit/ServiceApp.h"
 #include "platform/RegKey.h"
 
 // The application object of page tests: the shipped settings folder, recorded messages, a virtual
@@ -18,6 +18,7 @@
 struct UiTestBench {
     explicit UiTestBench(LaunchMode mode = LaunchMode::Normal) {
         printer.Reset();
+        spooler.UseLibrary(ScriptedLibrary::Folder(), ScriptedLibrary::CompleteName());
         RegKey::SetStoreFolders(scratch.filePath("user"), scratch.filePath("machine"));
         std::string programFolder = SERVATO_BIN_DIR;
         if (mode == LaunchMode::MessageReview) {

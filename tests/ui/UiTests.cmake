@@ -3,11 +3,6 @@
 function(servato_add_page_test NAME)
   servato_add_test(NAME ${NAME}
     SOURCES ${ARGN} ${CMAKE_SOURCE_DIR}/tests/ui/main.cpp
-      ${CMAKE_SOURCE_DIR}/tests/comm/ScriptedLibrary.cpp
     LIBS test_support Qt6::Test)
-  target_include_directories(${NAME} PRIVATE ${CMAKE_SOURCE_DIR}/tests/ui
-    ${CMAKE_SOURCE_DIR}/tests/comm)
-  target_compile_definitions(${NAME} PRIVATE
-    TEST_LIBRARY_DIR="${CMAKE_BINARY_DIR}/tests/comm/libraries/")
-  add_dependencies(${NAME} scripted_rqapi)
+  target_include_directories(${NAME} PRIVATE ${CMAKE_SOURCE_DIR}/tests/ui)
 endfunction()

@@ -2,7 +2,7 @@
 
 #include <span>
 
-#include "config/ControlTables.h"
+#include "pagekit/ControlTables.h"
 
 class FontCache;
 class QWidget;

@@ -1,4 +1,4 @@
-#include "config/ControlDressing.h"
+#include "pagekit/ControlDressing.h"
 
 #include <QAbstractButton>
 #include <QGroupBox>

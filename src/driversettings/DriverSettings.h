@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "sampleprint/DriverSettingsBlocks.h"
+#include "ztset/DriverSettingsBlocks.h"
 
 class DriverSettingsLibrary;
 class MediaTable;

@@ -1,4 +1,4 @@
-#include "app/NumberText.h"
+#include "pagekit/NumberText.h"
 
 namespace {
 

@@ -1,12 +1,12 @@
-#include "app/ProgressDialog.h"
+#include "pagekit/ProgressDialog.h"
 
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 #include <QWindow>
 
-#include "app/ServiceApp.h"
-#include "config/ControlDressing.h"
+#include "pagekit/ServiceApp.h"
+#include "pagekit/ControlDressing.h"
 #include "platform/Clock.h"
 
 namespace {

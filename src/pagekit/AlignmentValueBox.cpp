@@ -1,6 +1,6 @@
-#include "app/AlignmentValueBox.h"
+#include "pagekit/AlignmentValueBox.h"
 
-#include "app/NumberText.h"
+#include "pagekit/NumberText.h"
 
 AlignmentValueBox::AlignmentValueBox(QWidget* parent) : QLineEdit(parent) {
     setText(QString::number(lastAccepted_));

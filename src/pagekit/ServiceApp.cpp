@@ -1,4 +1,4 @@
-#include "app/ServiceApp.h"
+#include "pagekit/ServiceApp.h"
 
 #include <QBitmap>
 #include <QGuiApplication>
@@ -6,7 +6,7 @@
 #include <QWidget>
 
 #include "comm/CommLibrary.h"
-#include "config/ControlDressing.h"
+#include "pagekit/ControlDressing.h"
 #include "config/FontCache.h"
 #include "config/KeyValueFile.h"
 #include "config/ManualPath.h"
@@ -14,8 +14,9 @@
 #include "config/SettingsFolder.h"
 #include "config/SupportedModels.h"
 #include "config/TextCatalog.h"
+#include "driversettings/DriverSettingsLibrary.h"
+#include "pagekit/InkImageStrip.h"
 #include "platform/DesktopOpener.h"
-#include "sampleprint/DriverSettingsLibrary.h"
 
 ServiceApp::ServiceApp(std::string programFolder, Platform platform)
     : platform_(platform),
@@ -104,7 +105,13 @@ void ServiceApp::RegisterPictures() {
     (void)registered;
 }
 
+namespace {
+constexpr int kAlignmentImageStrip = 171;
+}  // namespace
+
 int ServiceApp::CreateOwnedObjects() {
+    inkImageStrip_ = std::make_unique<InkImageStrip>();
+    if (!inkImageStrip_->Load(LoadBitmap(kAlignmentImageStrip))) return -1;
     driverSettingsLibrary_ = std::make_unique<DriverSettingsLibrary>(platform_.spooler);
     commLibrary_ = std::make_unique<CommLibrary>(platform_.spooler);
     mediaTable_ = std::make_unique<MediaTable>(SettingsFolder());
@@ -118,4 +125,5 @@ void ServiceApp::DestroyOwnedObjects() {
         commLibrary_.reset();
     }
     driverSettingsLibrary_.reset();
+    inkImageStrip_.reset();
 }

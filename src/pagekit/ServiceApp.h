@@ -13,12 +13,14 @@
 #include <string>
 #include <vector>
 
-#include "config/ControlTables.h"
+#include "comm/PrinterLink.h"
+#include "pagekit/ControlTables.h"
 
 class Clock;
 class CommLibrary;
 class DriverSettingsLibrary;
 class FontCache;
+class InkImageStrip;
 class MediaTable;
 class Messages;
 class Spooler;
@@ -86,9 +88,10 @@ class ServiceApp {
     // Creates the owned objects in order. 0 success; -1 an object could not be created (text 902);
     // -2 the media table is not valid (the fixed missing-file message).
     int CreateOwnedObjects();
-    // Media table, communication binding (unloaded first), driver-settings binding; each only
-    // if it exists. Also done by the destructor.
+    // Media table, communication binding (unloaded first), driver-settings binding, image strip;
+    // each only if it exists. Also done by the destructor.
     void DestroyOwnedObjects();
+    InkImageStrip* inkImageStrip() { return inkImageStrip_.get(); }
     MediaTable* mediaTable() { return mediaTable_.get(); }
     CommLibrary* commLibrary() { return commLibrary_.get(); }
     DriverSettingsLibrary* driverSettingsLibrary() { return driverSettingsLibrary_.get(); }
@@ -96,6 +99,8 @@ class ServiceApp {
     Messages& messages() { return platform_.messages; }
     Clock& clock() { return platform_.clock; }
     Spooler& spooler() { return platform_.spooler; }
+    // A link to the printer for one user action, on the application's library and clock.
+    PrinterLink Link() { return PrinterLink(commLibrary(), clock()); }
 
   private:
     Platform platform_;
@@ -105,6 +110,7 @@ class ServiceApp {
     std::unique_ptr<TextCatalog> texts_;
     std::unique_ptr<FontCache> fontCache_;
     QPointer<QWidget> mainWindow_;
+    std::unique_ptr<InkImageStrip> inkImageStrip_;
     std::unique_ptr<DriverSettingsLibrary> driverSettingsLibrary_;
     std::unique_ptr<CommLibrary> commLibrary_;
     std::unique_ptr<MediaTable> mediaTable_;

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <cstring>
 
-#include "sampleprint/DriverSettingsBlocks.h"
+#include "ztset/DriverSettingsBlocks.h"
 
 #define EXPORT extern "C" __attribute__((visibility("default")))
 

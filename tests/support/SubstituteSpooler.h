@@ -1,35 +1,43 @@
 #pragma once
 
+#include <cstdint>
 #include <map>
+#include <span>
 #include <string>
 #include <vector>
 
 #include "platform/Spooler.h"
 
-// A spooler whose driver attributes the test sets and which keeps every raw job written.
-class RecordingSpooler : public Spooler {
+// The spooler of the tests: queues and driver attributes as the test sets them, every accepted
+// raw job recorded instead of printed, and writes refused on request.
+class SubstituteSpooler : public Spooler {
   public:
     struct Job {
         std::string printer;
         std::string title;
-        std::vector<uint8_t> data;
+        std::vector<uint8_t> bytes;
     };
 
-    std::vector<SpoolerQueue> EnumeratePrinters() override { return {}; }
+    std::vector<SpoolerQueue> EnumeratePrinters() override { return queues; }
     int WriteRawJob(const std::string& printer, const std::string& title,
                     std::span<const uint8_t> data) override {
+        if (writeResult != 0) return writeResult;
         jobs.push_back({printer, title, {data.begin(), data.end()}});
-        return writeResult;
+        return 0;
     }
     std::string DriverAttribute(const std::string&, const std::string& key) override {
         const auto found = attributes.find(key);
         return found != attributes.end() ? found->second : "";
     }
     std::string DriverFolder(const std::string&) override { return folder; }
-    std::optional<std::vector<uint8_t>> ReadPrinterDefaults(const std::string&) override {
-        return std::nullopt;
+
+    // Every queue's driver names this library (its folder and file name).
+    void UseLibrary(const std::string& libraryFolder, const std::string& fileName) {
+        folder = libraryFolder;
+        attributes["RQAPII"] = fileName;
     }
 
+    std::vector<SpoolerQueue> queues;
     std::map<std::string, std::string> attributes;
     std::string folder;
     int writeResult = 0;

@@ -1,9 +1,9 @@
-#include "sampleprint/DriverSettings.h"
+#include "driversettings/DriverSettings.h"
 
 #include <algorithm>
 
 #include "config/MediaTable.h"
-#include "sampleprint/DriverSettingsLibrary.h"
+#include "driversettings/DriverSettingsLibrary.h"
 
 namespace {
 

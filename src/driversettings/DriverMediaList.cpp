@@ -1,12 +1,12 @@
-#include "sampleprint/DriverMediaList.h"
+#include "driversettings/DriverMediaList.h"
 
 #include <algorithm>
 #include <array>
 #include <cstring>
 #include <vector>
 
-#include "sampleprint/DriverSettingsBlocks.h"
-#include "sampleprint/DriverSettingsLibrary.h"
+#include "ztset/DriverSettingsBlocks.h"
+#include "driversettings/DriverSettingsLibrary.h"
 
 // Filling the list opens the driver and asks it for every media name, which takes long, while the
 // pages ask for the same printer's list again and again: so one list serves the whole process.

@@ -7,6 +7,8 @@
 #include <array>
 #include <cstdint>
 
+#include "comm/WaitProgress.h"
+
 class QLabel;
 class QPushButton;
 class ServiceApp;
@@ -14,11 +16,10 @@ class ServiceApp;
 // The modeless progress window of long printer operations: a blinking picture, the message of
 // text 10200, an optional Cancel button and a time limit measured on the application's clock.
 // The window stays alive through Poll, which pumps events; there is no thread and no timer, so
-// on a virtual clock a limit of hours passes in no real time.
-class ProgressDialog : public QDialog {
+// on a virtual clock a limit of hours passes in no real time. Ending the object closes the window.
+class ProgressDialog : public QDialog, public WaitProgress {
     Q_OBJECT
   public:
-    enum State { Running = 0, Cancelled = 1, TimeLimitReached = 2 };
     static constexpr int kBlinkMs = 1000;
     static constexpr int kPollPumpMs = 10;
 
@@ -28,7 +29,7 @@ class ProgressDialog : public QDialog {
     // owner null = the application's main window (or no owner when there is none).
     bool Show(const QString& title, int timeLimitMs, bool showCancel, QWidget* owner);
     // Handles pending window events, then reports the state.
-    int Poll();
+    int Poll() override;
     void Close();
 
     int state() const { return state_; }

@@ -1,4 +1,4 @@
-#include "app/CopyMenu.h"
+#include "pagekit/CopyMenu.h"
 
 #include <QLineEdit>
 #include <QMenu>
@@ -6,7 +6,7 @@
 #include <QPlainTextEdit>
 #include <QTextEdit>
 
-#include "app/ServiceApp.h"
+#include "pagekit/ServiceApp.h"
 #include "platform/Clipboard.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "sampleprint/SuctionValue.h"
+#include "driversettings/SuctionValue.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "app/MarkCombo.h"
+#include "pagekit/MarkCombo.h"
 
 #include <QAbstractItemView>
 #include <QKeyEvent>

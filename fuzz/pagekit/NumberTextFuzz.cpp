@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/NumberText.h"
+#include "pagekit/NumberText.h"
 
 namespace {
 

@@ -1,16 +1,10 @@
-#include "sampleprint/DriverSettingsLibrary.h"
+#include "driversettings/DriverSettingsLibrary.h"
 
 #include "platform/Spooler.h"
 
 namespace {
 
 constexpr const char* kLibraryFile = "libztset32.so";
-
-template <typename Function>
-bool Resolve(const DynamicLibrary& module, const char* name, Function& entry) {
-    entry = reinterpret_cast<Function>(module.Symbol(name));
-    return entry != nullptr;
-}
 
 }  // namespace
 
@@ -24,17 +18,17 @@ bool DriverSettingsLibrary::Load(const std::string& printerName) {
     Unload();
     if (!module_.Open(spooler_.DriverFolder(printerName) + kLibraryFile)) return false;
     // Every name is looked up even after a miss, so whatever resolved stays usable.
-    bool complete = Resolve(module_, "ZTDM_Open", entries_.open);
-    complete = Resolve(module_, "ZTDM_GetDriverInfo", entries_.getDriverInfo) && complete;
-    complete = Resolve(module_, "ZTDM_GetCommandLevel", entries_.getCommandLevel) && complete;
-    complete = Resolve(module_, "ZTDM_GetRange", entries_.getRange) && complete;
-    complete = Resolve(module_, "ZTDM_GetData", entries_.getData) && complete;
-    complete = Resolve(module_, "ZTDM_SetData", entries_.setData) && complete;
-    complete = Resolve(module_, "ZTDM_CreateDC", entries_.createDC) && complete;
-    complete = Resolve(module_, "ZTDM_ResetDC", entries_.resetDC) && complete;
-    complete = Resolve(module_, "ZTDM_DeleteDC", entries_.deleteDC) && complete;
-    complete = Resolve(module_, "ZTDM_GetDevMode", entries_.getDevMode) && complete;
-    complete = Resolve(module_, "ZTDM_Close", entries_.close) && complete;
+    bool complete = module_.Resolve("ZTDM_Open", entries_.open);
+    complete = module_.Resolve("ZTDM_GetDriverInfo", entries_.getDriverInfo) && complete;
+    complete = module_.Resolve("ZTDM_GetCommandLevel", entries_.getCommandLevel) && complete;
+    complete = module_.Resolve("ZTDM_GetRange", entries_.getRange) && complete;
+    complete = module_.Resolve("ZTDM_GetData", entries_.getData) && complete;
+    complete = module_.Resolve("ZTDM_SetData", entries_.setData) && complete;
+    complete = module_.Resolve("ZTDM_CreateDC", entries_.createDC) && complete;
+    complete = module_.Resolve("ZTDM_ResetDC", entries_.resetDC) && complete;
+    complete = module_.Resolve("ZTDM_DeleteDC", entries_.deleteDC) && complete;
+    complete = module_.Resolve("ZTDM_GetDevMode", entries_.getDevMode) && complete;
+    complete = module_.Resolve("ZTDM_Close", entries_.close) && complete;
     return complete;
 }
 

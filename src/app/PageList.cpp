@@ -1,0 +1,30 @@
+#include "app/PageList.h"
+
+#include <array>
+
+#include "app/PlaceholderPage.h"
+#include "maintenance/NozzleCleaningPage.h"
+
+namespace {
+
+template <int PageNumber>
+Page* MakePlaceholder(ServiceApp& app, QWidget* parent) {
+    return new PlaceholderPage(app, PageNumber, parent);
+}
+
+}  // namespace
+
+std::span<const PageEntry> OperationPages() {
+    static const std::array<PageEntry, 9> kPages = {{
+        {1, MakePlaceholder<1>, true},
+        {NozzleCleaningPage::kPageNumber, MakePage<NozzleCleaningPage>, false},
+        {3, MakePlaceholder<3>, true},
+        {4, MakePlaceholder<4>, false},
+        {5, MakePlaceholder<5>, true},
+        {6, MakePlaceholder<6>, false},
+        {7, MakePlaceholder<7>, false},
+        {8, MakePlaceholder<8>, true},
+        {9, MakePlaceholder<9>, true},
+    }};
+    return kPages;
+}

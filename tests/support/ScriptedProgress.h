@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstdint>
+
+#include "VirtualClock.h"
+#include "comm/WaitProgress.h"
+
+// A progress window without a window: each poll lets 10 ms pass on the virtual clock, as the real
+// one does while it handles events, and reports the time limit or a cancel after a set number of
+// polls.
+class ScriptedProgress : public WaitProgress {
+  public:
+    ScriptedProgress(VirtualClock& clock, int64_t timeLimitMs, int cancelAtPoll = -1)
+        : clock_(clock), startMs_(clock.NowMs()), limitMs_(timeLimitMs), cancelAt_(cancelAtPoll) {}
+
+    int Poll() override {
+        ++polls_;
+        clock_.PumpEventsMs(10);
+        if (state_ == Running && polls_ == cancelAt_) state_ = Cancelled;
+        if (state_ == Running && clock_.NowMs() - startMs_ >= limitMs_) state_ = TimeLimitReached;
+        return state_;
+    }
+    int polls() const { return polls_; }
+
+  private:
+    VirtualClock& clock_;
+    int64_t startMs_;
+    int64_t limitMs_;
+    int cancelAt_;
+    int polls_ = 0;
+    int state_ = Running;
+};
