@@ -11,11 +11,11 @@
 #include "CupsSandbox.h"
 #include "EmulatedPrinter.h"
 #include "RecordingMessages.h"
-#include "pagekit/ServiceApp.h"
 #include "comm/CommLibrary.h"
 #include "comm/PrinterLink.h"
 #include "comm/QueryPackets.h"
 #include "comm/RawJob.h"
+#include "pagekit/ServiceApp.h"
 #include "platform/CupsSpooler.h"
 #include "platform/SystemClock.h"
 

@@ -11,10 +11,10 @@
 #include <string>
 #include <vector>
 
-#include "pagekit/ControlDressing.h"
 #include "config/FontCache.h"
 #include "config/SettingsFolder.h"
 #include "config/TextCatalog.h"
+#include "pagekit/ControlDressing.h"
 
 namespace {
 

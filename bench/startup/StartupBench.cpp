@@ -9,14 +9,14 @@
 #include <memory>
 
 #include "RecordingMessages.h"
+#include "SubstituteSpooler.h"
 #include "VirtualClock.h"
 #include "app/MainMenuPage.h"
 #include "app/MainWindow.h"
 #include "app/PlaceholderPage.h"
-#include "pagekit/ServiceApp.h"
 #include "maintenance/NozzleCleaningPage.h"
+#include "pagekit/ServiceApp.h"
 #include "platform/RegKey.h"
-#include "SubstituteSpooler.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "DriverModel.h"
-#include "ztset/SettingsRecord.h"
 #include "ztset/DriverSettingsBlocks.h"
+#include "ztset/SettingsRecord.h"
 
 // One open context of the settings library: the queue's model and the settings record that the
 // data items read and change. Items answer 0 when done and -1 for anything they cannot do.

@@ -6,16 +6,16 @@
 
 #include "app/FixedTexts.h"
 #include "app/MainWindow.h"
-#include "pagekit/ServiceApp.h"
 #include "config/KeyValueFile.h"
 #include "config/SettingsFolder.h"
+#include "driversettings/DriverMediaList.h"
+#include "pagekit/ServiceApp.h"
 #include "platform/CupsSpooler.h"
 #include "platform/Messages.h"
 #include "platform/ProgramFolder.h"
 #include "platform/QtMessages.h"
 #include "platform/SingleInstance.h"
 #include "platform/SystemClock.h"
-#include "driversettings/DriverMediaList.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <cstring>
 #include <vector>
 
-#include "ztset/DriverSettingsBlocks.h"
 #include "driversettings/DriverSettingsLibrary.h"
+#include "ztset/DriverSettingsBlocks.h"
 
 // Filling the list opens the driver and asks it for every media name, which takes long, while the
 // pages ask for the same printer's list again and again: so one list serves the whole process.

@@ -1,11 +1,10 @@
 #include "pagekit/MarkCombo.h"
 
 #include <QAbstractItemView>
-#include <QKeyEvent>
 #include <QPainter>
+#include <QStandardItemModel>
 #include <QStylePainter>
 #include <QStyledItemDelegate>
-#include <QWheelEvent>
 
 namespace {
 
@@ -52,11 +51,11 @@ class MarkRowDelegate : public QStyledItemDelegate {
 
 MarkCombo::MarkCombo(QWidget* parent) : QComboBox(parent) {
     setItemDelegate(new MarkRowDelegate(*this, this));
-    connect(this, &QComboBox::activated, this, &MarkCombo::RefuseMarked);
 }
 
 void MarkCombo::AddEntry(const QString& text, uint32_t itemValue) {
     addItem(text, QVariant::fromValue<uint>(itemValue));
+    ApplyMark(count() - 1);
 }
 
 uint32_t MarkCombo::ItemValue(int index) const {
@@ -67,7 +66,16 @@ void MarkCombo::SetMark(int index, uint32_t mark) {
     if (index < 0 || index >= count()) return;
     const uint32_t value = (ItemValue(index) & ~kMark) | (mark & kMark);
     setItemData(index, QVariant::fromValue<uint>(value));
+    ApplyMark(index);
     update();
+}
+
+void MarkCombo::ApplyMark(int index) {
+    auto* items = qobject_cast<QStandardItemModel*>(model());
+    QStandardItem* item = items != nullptr ? items->item(index) : nullptr;
+    if (item == nullptr) return;
+    constexpr Qt::ItemFlags kChoosable = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    item->setFlags(IsMarked(index) ? item->flags() & ~kChoosable : item->flags() | kChoosable);
 }
 
 bool MarkCombo::IsMarked(int index) const {
@@ -77,26 +85,6 @@ bool MarkCombo::IsMarked(int index) const {
 void MarkCombo::SetRowHeight(int pixels) {
     rowHeight_ = pixels;
     view()->doItemsLayout();
-}
-
-void MarkCombo::showPopup() {
-    remembered_ = currentIndex();
-    QComboBox::showPopup();
-}
-
-// A closed combo also changes its selection from the keyboard and the wheel.
-void MarkCombo::keyPressEvent(QKeyEvent* event) {
-    remembered_ = currentIndex();
-    QComboBox::keyPressEvent(event);
-}
-
-void MarkCombo::wheelEvent(QWheelEvent* event) {
-    remembered_ = currentIndex();
-    QComboBox::wheelEvent(event);
-}
-
-void MarkCombo::RefuseMarked(int index) {
-    if (IsMarked(index)) setCurrentIndex(remembered_);
 }
 
 void MarkCombo::paintEvent(QPaintEvent*) {

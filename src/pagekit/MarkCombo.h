@@ -5,7 +5,8 @@
 
 // A drop-down list whose entries can be marked unavailable: the top bit of an entry's 32-bit item
 // value is the mark, the lower 31 bits are the page's own value. Marked rows are drawn grey and
-// cannot be chosen: confirming one selects again the entry that was selected before.
+// cannot be chosen from the list, the keyboard or the wheel: the selection stays where it was, so
+// no change ever carries a marked entry.
 class MarkCombo : public QComboBox {
     Q_OBJECT
   public:
@@ -22,16 +23,12 @@ class MarkCombo : public QComboBox {
     void SetRowHeight(int pixels);
     int RowHeight() const { return rowHeight_; }
 
-    void showPopup() override;
-
   protected:
-    void keyPressEvent(QKeyEvent* event) override;
-    void wheelEvent(QWheelEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    void RefuseMarked(int index);
+    // A marked row is not enabled in the model, which the list, the keys and the wheel all skip.
+    void ApplyMark(int index);
 
-    int remembered_ = -1;
     int rowHeight_ = 0;
 };

@@ -50,5 +50,6 @@ QPushButton* Page::AddHelpButton() {
 
 void Page::ReviewMessages(std::span<const ReviewedMessage> messages) {
     if (!app_.IsMessageReview()) return;
-    for (const ReviewedMessage& message : messages) Tell(message.textId, message.icon, message.buttons);
+    for (const ReviewedMessage& message : messages)
+        Tell(message.textId, message.icon, message.buttons);
 }

@@ -5,8 +5,8 @@
 #include <QScreen>
 #include <QWindow>
 
-#include "pagekit/ServiceApp.h"
 #include "pagekit/ControlDressing.h"
+#include "pagekit/ServiceApp.h"
 #include "platform/Clock.h"
 
 namespace {

@@ -6,7 +6,6 @@
 #include <QWidget>
 
 #include "comm/CommLibrary.h"
-#include "pagekit/ControlDressing.h"
 #include "config/FontCache.h"
 #include "config/KeyValueFile.h"
 #include "config/ManualPath.h"
@@ -15,6 +14,7 @@
 #include "config/SupportedModels.h"
 #include "config/TextCatalog.h"
 #include "driversettings/DriverSettingsLibrary.h"
+#include "pagekit/ControlDressing.h"
 #include "pagekit/InkImageStrip.h"
 #include "platform/DesktopOpener.h"
 

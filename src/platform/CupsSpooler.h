@@ -17,5 +17,4 @@ class CupsSpooler : public Spooler {
                     std::span<const uint8_t> data) override;
     std::string DriverAttribute(const std::string& printer, const std::string& key) override;
     std::string DriverFolder(const std::string& printer) override;
-
 };

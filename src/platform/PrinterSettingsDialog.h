@@ -9,8 +9,8 @@
 #include <utility>
 #include <vector>
 
-#include "ztset/SettingsRecord.h"
 #include "platform/QueueOptions.h"
+#include "ztset/SettingsRecord.h"
 
 class QComboBox;
 class QFormLayout;

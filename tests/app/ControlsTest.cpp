@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QMenu>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QSet>
 #include <QTest>
+#include <QWheelEvent>
 
 #include "RecordingMessages.h"
 #include "SubstituteSpooler.h"
@@ -26,16 +28,28 @@ TEST(MarkComboTest, MarkedEntriesCannotBeChosen) {
     combo.AddEntry("Canvas", 13);
     combo.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&combo));
+    // Pages react to changes: not one may carry a marked entry, not even for a moment.
+    std::vector<int> changes;
+    QObject::connect(&combo, &QComboBox::currentIndexChanged, [&](int index) {
+        changes.push_back(index);
+        EXPECT_FALSE(combo.IsMarked(index)) << index;
+    });
 
     EXPECT_FALSE(combo.IsMarked(0));
     EXPECT_TRUE(combo.IsMarked(1));
     EXPECT_FALSE(combo.IsMarked(7));
     EXPECT_EQ(combo.ItemValue(1), 12u | MarkCombo::kMark);
 
-    // From the keyboard on the closed list.
+    // From the keyboard and the wheel on the closed list, the marked entry is passed over.
     QTest::keyClick(&combo, Qt::Key_Down);
+    EXPECT_EQ(combo.currentIndex(), 2);
+    QTest::keyClick(&combo, Qt::Key_Up);
     EXPECT_EQ(combo.currentIndex(), 0);
-    QTest::keyClick(&combo, Qt::Key_End);
+    QTest::keyClick(&combo, Qt::Key_B);  // types the marked entry's first letter
+    EXPECT_EQ(combo.currentIndex(), 0);
+    QWheelEvent wheel(QPointF(5, 5), combo.mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, -120),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&combo, &wheel);
     EXPECT_EQ(combo.currentIndex(), 2);
 
     // From the open list: the entry selected when it opened comes back.
@@ -51,6 +65,8 @@ TEST(MarkComboTest, MarkedEntriesCannotBeChosen) {
     combo.view()->setCurrentIndex(combo.model()->index(1, 0));
     QTest::keyClick(combo.view(), Qt::Key_Return);
     EXPECT_EQ(combo.currentIndex(), 1);
+
+    EXPECT_EQ(changes, (std::vector<int>{2, 0, 2, 1}));  // each choice once, none marked
 
     combo.SetMark(0, MarkCombo::kMark);
     EXPECT_EQ(combo.ItemValue(0), 11u | MarkCombo::kMark);

@@ -3,15 +3,19 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <memory>
 
 #include "RecordingMessages.h"
 #include "SubstituteSpooler.h"
 #include "TestInstallation.h"
 #include "VirtualClock.h"
+#include "comm/CompletionWait.h"
+#include "pagekit/ControlDressing.h"
+#include "pagekit/Page.h"
+#include "pagekit/PrintAndWait.h"
 #include "pagekit/ProgressDialog.h"
 #include "pagekit/ServiceApp.h"
-#include "pagekit/ControlDressing.h"
 
 namespace {
 
@@ -118,6 +122,38 @@ TEST_F(ProgressDialogTest, NoOwnerMeansTheMainWindow) {
     ProgressDialog ownerless(app_);
     EXPECT_TRUE(ownerless.Show("Alignment", 5'000, true, nullptr));
     ownerless.Close();
+}
+
+// A page change during the wait would pull the driver binding from under it: the whole window
+// is disabled, not only the page that started the job.
+TEST_F(ProgressDialogTest, PrintAndWaitHoldsTheWholeMainWindowAndReportsItsEnd) {
+    QWidget mainWindow;
+    mainWindow.show();
+    app_.SetMainWindow(&mainWindow);
+    Page page(app_, 1, 100, &mainWindow);
+    spooler_.writeResult = -1;
+    bool enabledDuringWait = true;
+    QTimer::singleShot(0, [&] { enabledDuringWait = mainWindow.isEnabled(); });
+    const std::vector<uint8_t> job = {0x1B, 0x00, 0x00, 0x00};
+    EXPECT_EQ(PrintAndWait(app_, "desk", job, 10130, 60'000), kCompletionNotSent);
+    EXPECT_FALSE(enabledDuringWait);
+    EXPECT_TRUE(mainWindow.isEnabled());
+
+    struct Row {
+        int32_t result;
+        int32_t textId;
+        MessageIcon icon;
+    };
+    for (const Row row : {Row{0, 10900, MessageIcon::Information},
+                          Row{1, 10902, MessageIcon::Warning}, Row{2, 10902, MessageIcon::Warning},
+                          Row{3, 10901, MessageIcon::Error}, Row{-1, 10901, MessageIcon::Error}}) {
+        messages_.Clear();
+        ReportPrintAndWait(page, row.result);
+        ASSERT_EQ(messages_.messages().size(), 1u);
+        EXPECT_EQ(messages_.messages()[0].text, app_.LoadText(row.textId)) << row.result;
+        EXPECT_EQ(messages_.messages()[0].icon, row.icon) << row.result;
+        EXPECT_EQ(messages_.messages()[0].owner, &page);
+    }
 }
 
 }  // namespace

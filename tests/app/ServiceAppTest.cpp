@@ -4,10 +4,10 @@
 #include "SubstituteSpooler.h"
 #include "TestInstallation.h"
 #include "VirtualClock.h"
-#include "pagekit/ServiceApp.h"
 #include "comm/CommLibrary.h"
 #include "config/MediaTable.h"
 #include "driversettings/DriverSettingsLibrary.h"
+#include "pagekit/ServiceApp.h"
 
 namespace {
 

@@ -10,7 +10,16 @@
 #include "VirtualClock.h"
 #include "app/MainWindow.h"
 #include "app/Startup.h"
+#include "pagekit/ServiceApp.h"
 #include "platform/SingleInstance.h"
+
+// The program's pictures, compiled in; a test takes them away to stand for a broken installation.
+void RemovePictures() {
+    Q_CLEANUP_RESOURCE(pictures);
+}
+void RestorePictures() {
+    Q_INIT_RESOURCE(pictures);
+}
 
 namespace {
 
@@ -114,6 +123,18 @@ TEST_F(StartupTest, IncompleteMediaTableRefusesToStart) {
     EXPECT_EQ(messages_.messages()[0].text, kMissingFile);
     EXPECT_EQ(messages_.messages()[0].caption, "Servato 2");
     // The lock is released by the tear-down.
+    SingleInstance next(lockFolder_.path());
+    EXPECT_TRUE(next.TryAcquire());
+}
+
+TEST_F(StartupTest, AnOwnedObjectThatCannotBeMadeRefusesToStartWithText902) {
+    ServiceApp::RegisterPictures();
+    RemovePictures();  // the alignment pictures among them
+    const int result = Run();
+    RestorePictures();
+    EXPECT_EQ(result, 1);
+    ASSERT_EQ(messages_.messages().size(), 1u);
+    EXPECT_EQ(messages_.messages()[0].text, "Internal error");
     SingleInstance next(lockFolder_.path());
     EXPECT_TRUE(next.TryAcquire());
 }

@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-
 // A program folder in a temporary directory with a complete, small "Settings" folder: the seven
 // necessary files, a valid media table of two records and the texts the shell shows.
 class TestInstallation {
@@ -22,4 +21,3 @@ class TestInstallation {
   private:
     QTemporaryDir folder_;
 };
-

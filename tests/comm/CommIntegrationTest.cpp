@@ -12,7 +12,6 @@
 #include "CupsSandbox.h"
 #include "EmulatedPrinter.h"
 #include "RecordingMessages.h"
-#include "pagekit/ServiceApp.h"
 #include "comm/CommLibrary.h"
 #include "comm/JobBuffer.h"
 #include "comm/MaintenancePackets.h"
@@ -23,6 +22,7 @@
 #include "comm/RemotePackets.h"
 #include "comm/StatusReply.h"
 #include "pagekit/ReadyWait.h"
+#include "pagekit/ServiceApp.h"
 #include "platform/CupsSpooler.h"
 #include "platform/SystemClock.h"
 
@@ -93,7 +93,6 @@ TEST_F(CommIntegrationTest, SpoolerListsTheQueueWithItsDriverAndLibraries) {
     EXPECT_EQ(spooler.DriverAttribute(queue, "NoSuchAttribute"), "");
     EXPECT_EQ(spooler.DriverAttribute("no_such_queue", "RQAPII"), "");
     EXPECT_EQ(spooler.DriverFolder("no_such_queue"), "");
-
 }
 
 TEST_F(CommIntegrationTest, RawJobArrivesUnchangedAsOneJobBehindEarlierOnes) {
@@ -211,8 +210,8 @@ TEST_F(CommIntegrationTest, SlowGarbledOrSilentPrinterGivesFallbacksInTime) {
             EXPECT_EQ(ReadFirmwareVersion(link, queue), "");
             EXPECT_EQ(ReadPlatenGapSetting(link, queue), 2);
             EXPECT_EQ(ReadSlotPlatenGap(link, queue, 0x05), -1);
-            const int32_t inkSlots = DetectInkSlotCount(link, queue);
-            EXPECT_TRUE(inkSlots == 4 || inkSlots == 8) << inkSlots;
+            // A scrambled block does not name the eight-slot set of this model.
+            EXPECT_EQ(DetectInkSlotCount(link, queue), 4);
         }
 
         // Replies held back beyond the time-out.

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "SubstituteSpooler.h"
 #include "ScriptedLibrary.h"
+#include "SubstituteSpooler.h"
 
 namespace {
 

@@ -57,9 +57,15 @@ TEST_F(CompletionWaitTest, AnyPollThatIsNotReadyThreeTimesStartsTheCountAgain) {
     };
     const std::vector<Row> rows = {
         {"ready, ready, busy, ready, ready, ready",
-         [&] { QueueCodes({4, 4, 4, 4, 4, 4, 3, 4, 4, 4, 4, 4, 4, 4, 4, 4}); }, 16},
+         [&] {
+             QueueCodes({4, 4, 4, 4, 4, 4, 3, 4, 4, 4, 4, 4, 4, 4, 4, 4});
+         },
+         16},
         {"busy on the second read of a poll",
-         [&] { QueueCodes({4, 4, 4, 4, 3, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4}); }, 15},
+         [&] {
+             QueueCodes({4, 4, 4, 4, 3, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4});
+         },
+         15},
         // Both re-reads always happen: a failed first re-read followed by a good one is no
         // failure of the wait, only no ready poll.
         {"a failed re-read",

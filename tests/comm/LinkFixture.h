@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "SubstituteSpooler.h"
 #include "ScriptedLibrary.h"
+#include "SubstituteSpooler.h"
 #include "VirtualClock.h"
 #include "comm/CommLibrary.h"
 #include "comm/PrinterLink.h"

@@ -11,9 +11,9 @@
 #include <vector>
 
 #include "TempFolder.h"
-#include "pagekit/ControlDressing.h"
 #include "config/FontCache.h"
 #include "config/TextCatalog.h"
+#include "pagekit/ControlDressing.h"
 
 namespace {
 

@@ -14,9 +14,9 @@
 #include "RecordingMessages.h"
 #include "VirtualClock.h"
 #include "app/MainWindow.h"
+#include "pagekit/ControlDressing.h"
 #include "pagekit/Page.h"
 #include "pagekit/ServiceApp.h"
-#include "pagekit/ControlDressing.h"
 #include "platform/CupsSpooler.h"
 #include "platform/RegKey.h"
 

@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <QGuiApplication>
+
 #include <QPushButton>
 
 #include "UiTestBench.h"
 #include "comm/CommLibrary.h"
-#include "pagekit/ControlDressing.h"
 #include "maintenance/NozzleCleaningPage.h"
+#include "pagekit/ControlDressing.h"
 
 namespace {
 
@@ -87,7 +89,14 @@ TEST_F(NozzleCleaningPageTest, CleaningIsGatedByTheStatusBlock) {
 TEST_F(NozzleCleaningPageTest, NozzleCheckSendsThe36ByteJobAndWaitsThreeSeconds) {
     bench.ScriptStatus(StatusBlock(4, 0, {0}));
     const int64_t before = bench.clock.sleptMs();
+    bool waitCursorAtMessage = false;
+    bench.messages.OnShow([&](const RecordedMessage&) {
+        const QCursor* cursor = QGuiApplication::overrideCursor();
+        waitCursorAtMessage = cursor != nullptr && cursor->shape() == Qt::WaitCursor;
+    });
     Press(1038);
+    EXPECT_TRUE(waitCursorAtMessage);  // restored only once the message is answered
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
     ASSERT_EQ(bench.spooler.jobs.size(), 1u);
     const std::vector<uint8_t> tail = {0x4E, 0x43, 0x02, 0x00, 0x00, 0x00, 0x56,
                                        0x49, 0x02, 0x00, 0x00, 0x01, 0x1B, 0x00,

@@ -7,11 +7,11 @@
 #include <QTimer>
 
 #include "CupsSandbox.h"
-#include "ztset/SettingsRecord.h"
-#include "platform/CupsSpooler.h"
-#include "platform/PrinterSettingsDialog.h"
 #include "driversettings/DriverSettings.h"
 #include "driversettings/DriverSettingsLibrary.h"
+#include "platform/CupsSpooler.h"
+#include "platform/PrinterSettingsDialog.h"
+#include "ztset/SettingsRecord.h"
 
 namespace {
 

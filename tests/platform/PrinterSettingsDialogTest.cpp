@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <algorithm>
 
-#include "ztset/SettingsRecord.h"
 #include "platform/PrinterSettingsDialog.h"
+#include "ztset/SettingsRecord.h"
 
 namespace {
 

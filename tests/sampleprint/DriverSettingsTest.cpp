@@ -2,13 +2,13 @@
 
 #include <string>
 
-#include "config/MediaTable.h"
-#include "platform/DynamicLibrary.h"
 #include "SubstituteSpooler.h"
+#include "config/MediaTable.h"
 #include "driversettings/DriverMediaList.h"
 #include "driversettings/DriverSettings.h"
 #include "driversettings/DriverSettingsLibrary.h"
 #include "driversettings/SuctionValue.h"
+#include "platform/DynamicLibrary.h"
 
 namespace {
 

@@ -6,14 +6,14 @@
 
 #include "CupsSandbox.h"
 #include "ModelFiles.h"
-#include "ztset/SettingsRecord.h"
 #include "config/MediaTable.h"
-#include "platform/CupsSpooler.h"
-#include "platform/DynamicLibrary.h"
 #include "driversettings/DriverMediaList.h"
 #include "driversettings/DriverSettings.h"
 #include "driversettings/DriverSettingsLibrary.h"
 #include "driversettings/SuctionValue.h"
+#include "platform/CupsSpooler.h"
+#include "platform/DynamicLibrary.h"
+#include "ztset/SettingsRecord.h"
 
 // The library installed with the models' queues in a private CUPS server, reached the way the
 // program reaches it: the queue's driver folder, the printer defaults, a context per page.

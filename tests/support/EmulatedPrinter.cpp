@@ -81,10 +81,12 @@ EmulatedPrinter::~EmulatedPrinter() {
     }
 
     static const std::regex ready(R"( ready: .* raw (\d+) snmp (\d+) control (\d+))");
+    // The match points into the text, so the text must outlive it.
+    std::string text;
     std::smatch ports;
     const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(10);
     for (;;) {
-        const std::string text = ReadFileText(out);
+        text = ReadFileText(out);
         if (std::regex_search(text, ports, ready)) break;
         if (!emulator_.IsRunning() || std::chrono::steady_clock::now() >= end) {
             emulator_.Stop();

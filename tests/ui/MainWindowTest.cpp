@@ -7,8 +7,9 @@
 
 #include "UiTestBench.h"
 #include "app/MainWindow.h"
-#include "pagekit/Page.h"
 #include "app/PageCombo.h"
+#include "app/PageList.h"
+#include "pagekit/Page.h"
 
 namespace {
 
@@ -148,13 +149,27 @@ TEST_F(MainWindowTest, PageMenuItemShowsTheDriverDialogThenTellsThePage) {
     EXPECT_EQ(log, std::vector<std::string>{"defaults 1"});
 }
 
-TEST_F(MainWindowTest, NoServedPrinterEndsTheProgramWithText904) {
-    bench.spooler.queues = {UiTestBench::Queue("office", "Other Maker Laser")};
-    MainWindow w(*bench.app);
-    EXPECT_FALSE(w.Open());
-    ASSERT_EQ(bench.messages.messages().size(), 1u);
-    EXPECT_EQ(bench.messages.messages()[0].text, bench.app->LoadText(904));
-    EXPECT_EQ(bench.messages.messages()[0].icon, MessageIcon::Error);
+TEST_F(MainWindowTest, NoServedPrinterOrAPageThatCannotBeMadeEndsTheProgram) {
+    struct Row {
+        const char* name;
+        bool servedPrinter;
+        bool pageMade;
+        int32_t textId;
+    };
+    for (const Row& row : {Row{"no served printer", false, true, 904},
+                           Row{"a page that cannot be made", true, false, 902}}) {
+        SCOPED_TRACE(row.name);
+        bench.messages.Clear();
+        bench.spooler.queues = {
+            UiTestBench::Queue("office", row.servedPrinter ? kModel : "Other Maker Laser")};
+        std::vector<PageEntry> list(OperationPages().begin(), OperationPages().end());
+        if (!row.pageMade) list[4].create = [](ServiceApp&, QWidget*) { return nullptr; };
+        MainWindow w(*bench.app, list);
+        EXPECT_FALSE(w.Open());
+        ASSERT_EQ(bench.messages.messages().size(), 1u);
+        EXPECT_EQ(bench.messages.messages()[0].text, bench.app->LoadText(row.textId));
+        EXPECT_EQ(bench.messages.messages()[0].icon, MessageIcon::Error);
+    }
 }
 
 TEST(MainWindowReviewTest, ReviewOpensWithoutPrinterAndShowsTheMessagesOnEachReturn) {
