@@ -1,0 +1,28 @@
+#pragma once
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+using Bytes = std::vector<uint8_t>;
+
+inline Bytes ToBytes(const std::string& text) {
+    return {text.begin(), text.end()};
+}
+
+// Two hex digits per byte, as the printer writes its replies.
+inline std::string HexText(const Bytes& bytes) {
+    std::string text;
+    for (uint8_t byte : bytes)
+        text += {"0123456789ABCDEF"[byte >> 4], "0123456789ABCDEF"[byte & 15]};
+    return text;
+}
+
+// A list record: flag, unused byte, two zero bytes and the name filled to 30 bytes with spaces.
+inline Bytes ListRecord(uint8_t flag, const std::string& name) {
+    Bytes record(34, ' ');
+    record[0] = flag;
+    record[1] = record[2] = record[3] = 0;
+    std::copy(name.begin(), name.end(), record.begin() + 4);
+    return record;
+}
