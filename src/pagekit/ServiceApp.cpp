@@ -13,6 +13,7 @@
 #include "config/SettingsFolder.h"
 #include "config/SupportedModels.h"
 #include "config/TextCatalog.h"
+#include "custompaper/CustomPaperSlotTable.h"
 #include "driversettings/DriverSettingsLibrary.h"
 #include "pagekit/ControlDressing.h"
 #include "pagekit/InkImageStrip.h"
@@ -110,6 +111,7 @@ constexpr int kAlignmentImageStrip = 171;
 }  // namespace
 
 int ServiceApp::CreateOwnedObjects() {
+    customPaperSlots_ = std::make_unique<CustomPaperSlotTable>();
     inkImageStrip_ = std::make_unique<InkImageStrip>();
     if (!inkImageStrip_->Load(LoadBitmap(kAlignmentImageStrip))) return -1;
     driverSettingsLibrary_ = std::make_unique<DriverSettingsLibrary>(platform_.spooler);
@@ -126,4 +128,5 @@ void ServiceApp::DestroyOwnedObjects() {
     }
     driverSettingsLibrary_.reset();
     inkImageStrip_.reset();
+    customPaperSlots_.reset();
 }

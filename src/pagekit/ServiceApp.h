@@ -18,6 +18,7 @@
 
 class Clock;
 class CommLibrary;
+class CustomPaperSlotTable;
 class DriverSettingsLibrary;
 class FontCache;
 class InkImageStrip;
@@ -88,9 +89,10 @@ class ServiceApp {
     // Creates the owned objects in order. 0 success; -1 an object could not be created (text 902);
     // -2 the media table is not valid (the fixed missing-file message).
     int CreateOwnedObjects();
-    // Media table, communication binding (unloaded first), driver-settings binding, image strip;
-    // each only if it exists. Also done by the destructor.
+    // Media table, communication binding (unloaded first), driver-settings binding, image strip,
+    // custom paper store; each only if it exists. Also done by the destructor.
     void DestroyOwnedObjects();
+    CustomPaperSlotTable* customPaperSlots() { return customPaperSlots_.get(); }
     InkImageStrip* inkImageStrip() { return inkImageStrip_.get(); }
     MediaTable* mediaTable() { return mediaTable_.get(); }
     CommLibrary* commLibrary() { return commLibrary_.get(); }
@@ -110,6 +112,7 @@ class ServiceApp {
     std::unique_ptr<TextCatalog> texts_;
     std::unique_ptr<FontCache> fontCache_;
     QPointer<QWidget> mainWindow_;
+    std::unique_ptr<CustomPaperSlotTable> customPaperSlots_;
     std::unique_ptr<InkImageStrip> inkImageStrip_;
     std::unique_ptr<DriverSettingsLibrary> driverSettingsLibrary_;
     std::unique_ptr<CommLibrary> commLibrary_;

@@ -45,7 +45,7 @@ TEST_F(PrinterSlotMemoryTest, SlotListInGroupsOfThreeUntilAGroupFails) {
         OfferChannel(PrinterLink::kPlainChannel);
         for (const std::string& reply : replies) Answer(reply);
         for (int32_t i = 0; i < 10; ++i) table.Slot(i) = {.name = "old", .registered = true};
-        PrinterLink link(app, &library);
+        PrinterLink link(&library, clock);
         EXPECT_EQ(ReadSlotList(table, link, kPrinter), result) << names;
         for (int32_t i = 0; i < 10; ++i) {
             const char c = names[static_cast<size_t>(i)];
@@ -57,13 +57,13 @@ TEST_F(PrinterSlotMemoryTest, SlotListInGroupsOfThreeUntilAGroupFails) {
     EXPECT_EQ(script.Sent(3), (Bytes{'E', 'X', 7, 0, 1, 0, 0, 0, 0x1D, 0x0A, 0}));
     EXPECT_NE(script.Calls().find("RQReceive 7 512 10000\n"), std::string::npos);
     script.Reset();
-    PrinterLink noChannel(app, &library);
+    PrinterLink noChannel(&library, clock);
     EXPECT_EQ(ReadSlotList(table, noChannel, kPrinter), -1);
 }
 
 TEST_F(PrinterSlotMemoryTest, OneSlotNameKeepsItsTrailingSpaces) {
     OfferChannel(PrinterLink::kPlainChannel);
-    PrinterLink link(app, &library);
+    PrinterLink link(&library, clock);
     Answer(ListReply("MN"));
     EXPECT_GT(ReadSlotName(table, link, kPrinter, 4), 0);
     EXPECT_EQ(table.Slot(4).name, "M" + std::string(29, ' '));
@@ -89,10 +89,10 @@ TEST_F(PrinterSlotMemoryTest, WrittenSettingIsReadBackFromItsDetails) {
     });
     table.SetCurrent(2);
     ASSERT_EQ(WriteSlot(table, spooler, kPrinter, -1, "Matte 190", setting), 0);
-    EXPECT_EQ(spooler.jobs.at(0).data, Joined({kEnter, packet, kSaveAndExit}));
+    EXPECT_EQ(spooler.jobs.at(0).bytes, Joined({kEnter, packet, kSaveAndExit}));
 
     OfferChannel(PrinterLink::kWrappedChannel);
-    PrinterLink link(app, &library);
+    PrinterLink link(&library, clock);
     Answer("@BDC PS\r\nEX:0000001B" + HexText({packet.begin() + 9, packet.end()}));
     EXPECT_EQ(ReadSlotDetails(table, link, kPrinter, 6), 9 + 11 + 196);
     const auto fields = [](const CustomPaperSlot& s) {
@@ -126,7 +126,7 @@ TEST_F(PrinterSlotMemoryTest, SelectionAndPatternJobs) {
     for (const auto& [send, job] : rows) {
         spooler.jobs.clear();
         EXPECT_EQ(send(), job.empty() ? -1 : 0);
-        EXPECT_EQ(spooler.jobs.empty() ? Bytes{} : spooler.jobs[0].data, job);
+        EXPECT_EQ(spooler.jobs.empty() ? Bytes{} : spooler.jobs[0].bytes, job);
     }
 }
 
