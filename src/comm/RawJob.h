@@ -4,12 +4,16 @@
 #include <span>
 #include <string>
 
+#include "platform/Spooler.h"
+
 class ServiceApp;
-class Spooler;
 
 // Writes a job as one raw spooler job titled "TAVO Command", so it queues behind earlier printing:
 // 0 when every byte was written, -1 otherwise.
 int32_t SendRawJob(Spooler& spooler, const std::string& printerName, std::span<const uint8_t> job);
+// The same for a job too large to hold at once, its bytes taken piece by piece from `source`.
+int32_t SendRawJobFromSource(Spooler& spooler, const std::string& printerName,
+                             const Spooler::RawJobSource& source);
 
 // The same under the wait cursor, pausing pauseAfterMs after the write for jobs the printer needs
 // time to take in. The caller shows its own message when this answers 0.
