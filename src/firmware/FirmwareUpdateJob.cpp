@@ -1,6 +1,7 @@
 #include "firmware/FirmwareUpdateJob.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "comm/FirmwarePackets.h"
 #include "comm/RawJob.h"
@@ -15,8 +16,6 @@ constexpr size_t kHeaderRoom = 10;
 // file's own header tells the printer its length.
 constexpr std::string_view kLoaderVersion = "I00000";
 
-}  // namespace
-
 std::vector<uint8_t> FirmwareJobHead(std::string_view printerVersion) {
     const size_t leadIn = printerVersion == kLoaderVersion ? 0 : kLeadIn;
     std::vector<uint8_t> head(leadIn + kHeaderRoom, kLeadInByte);
@@ -24,6 +23,8 @@ std::vector<uint8_t> FirmwareJobHead(std::string_view printerVersion) {
     head.resize(leadIn + static_cast<size_t>(written));
     return head;
 }
+
+}  // namespace
 
 int32_t SendFirmwareUpdate(Spooler& spooler, const std::string& printerName,
                            std::string_view printerVersion, const std::string& filePath) {
