@@ -5,6 +5,8 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <functional>
+#include <vector>
 
 namespace {
 
@@ -13,10 +15,35 @@ constexpr const char* kDeviceUri = "device-uri";
 constexpr const char* kDriverFolderAttribute = "ZTDriverFolder";
 // Local queues answer at once; the bound only matters for a server that does not.
 constexpr int kEnumerateLimitMs = 5000;
+// What a streamed job holds in memory at once.
+constexpr size_t kSourcePiece = 256 * 1024;
 
 std::string OptionOf(const cups_dest_t& dest, const char* name) {
     const char* value = cupsGetOption(name, dest.num_options, dest.options);
     return value != nullptr ? value : "";
+}
+
+bool WriteRequestData(std::span<const uint8_t> data) {
+    return cupsWriteRequestData(CUPS_HTTP_DEFAULT, reinterpret_cast<const char*>(data.data()),
+                                data.size()) == HTTP_STATUS_CONTINUE;
+}
+
+// Creates a raw job, sends its document through `writeBody` and finishes it; a job whose body
+// could not be written whole is cancelled, so nothing incomplete reaches the printer.
+int WriteRawDocument(const std::string& printer, const std::string& title,
+                     const std::function<bool()>& writeBody) {
+    const int jobId = cupsCreateJob(CUPS_HTTP_DEFAULT, printer.c_str(), title.c_str(), 0, nullptr);
+    if (jobId <= 0) return -1;
+    if (cupsStartDocument(CUPS_HTTP_DEFAULT, printer.c_str(), jobId, title.c_str(), CUPS_FORMAT_RAW,
+                          1) != HTTP_STATUS_CONTINUE) {
+        cupsCancelJob2(CUPS_HTTP_DEFAULT, printer.c_str(), jobId, 0);
+        return -1;
+    }
+    const bool written = writeBody();
+    const bool finished = cupsFinishDocument(CUPS_HTTP_DEFAULT, printer.c_str()) == IPP_STATUS_OK;
+    if (written && finished) return 0;
+    cupsCancelJob2(CUPS_HTTP_DEFAULT, printer.c_str(), jobId, 0);
+    return -1;
 }
 
 // The queue's PPD is the driver's data file: its attributes name the model's libraries. The PPD
@@ -68,21 +95,22 @@ std::vector<SpoolerQueue> CupsSpooler::EnumeratePrinters() {
 
 int CupsSpooler::WriteRawJob(const std::string& printer, const std::string& title,
                              std::span<const uint8_t> data) {
-    const int jobId = cupsCreateJob(CUPS_HTTP_DEFAULT, printer.c_str(), title.c_str(), 0, nullptr);
-    if (jobId <= 0) return -1;
-    if (cupsStartDocument(CUPS_HTTP_DEFAULT, printer.c_str(), jobId, title.c_str(), CUPS_FORMAT_RAW,
-                          1) != HTTP_STATUS_CONTINUE) {
-        cupsCancelJob2(CUPS_HTTP_DEFAULT, printer.c_str(), jobId, 0);
-        return -1;
-    }
-    const bool written =
-        cupsWriteRequestData(CUPS_HTTP_DEFAULT, reinterpret_cast<const char*>(data.data()),
-                             data.size()) == HTTP_STATUS_CONTINUE;
-    const bool finished = cupsFinishDocument(CUPS_HTTP_DEFAULT, printer.c_str()) == IPP_STATUS_OK;
-    if (written && finished) return 0;
-    // Nothing incomplete may reach the printer.
-    cupsCancelJob2(CUPS_HTTP_DEFAULT, printer.c_str(), jobId, 0);
-    return -1;
+    return WriteRawDocument(printer, title, [data] { return WriteRequestData(data); });
+}
+
+int CupsSpooler::WriteRawJobFromSource(const std::string& printer, const std::string& title,
+                                       const RawJobSource& source) {
+    return WriteRawDocument(printer, title, [&source] {
+        std::vector<uint8_t> piece(kSourcePiece);
+        for (;;) {
+            const int64_t count = source(piece);
+            if (count < 0 || static_cast<uint64_t>(count) > piece.size()) return false;
+            if (count == 0) return true;
+            if (!WriteRequestData(
+                    std::span<const uint8_t>(piece).first(static_cast<size_t>(count))))
+                return false;
+        }
+    });
 }
 
 std::string CupsSpooler::DriverAttribute(const std::string& printer, const std::string& key) {

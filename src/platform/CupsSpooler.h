@@ -15,6 +15,8 @@ class CupsSpooler : public Spooler {
     std::vector<SpoolerQueue> EnumeratePrinters() override;
     int WriteRawJob(const std::string& printer, const std::string& title,
                     std::span<const uint8_t> data) override;
+    int WriteRawJobFromSource(const std::string& printer, const std::string& title,
+                              const RawJobSource& source) override;
     std::string DriverAttribute(const std::string& printer, const std::string& key) override;
     std::string DriverFolder(const std::string& printer) override;
 };

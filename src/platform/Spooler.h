@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
 #include <vector>
@@ -22,6 +23,15 @@ class Spooler {
     // Writes one raw job with the given title; 0 when every byte was accepted, -1 otherwise.
     virtual int WriteRawJob(const std::string& printer, const std::string& title,
                             std::span<const uint8_t> data) = 0;
+    // Fills `into` with the next bytes of a job: the count written (1 or more), 0 once the job is
+    // complete, -1 when it cannot be completed.
+    using RawJobSource = std::function<int64_t(std::span<uint8_t> into)>;
+    // Writes one raw job whose bytes come piece by piece from `source`, so that a job of hundreds
+    // of megabytes never has to be in memory at once. 0 when the source completed and every byte
+    // was accepted, -1 otherwise; an incomplete job is withdrawn. This version gathers the job and
+    // hands it to WriteRawJob, for spoolers that take a job in one piece.
+    virtual int WriteRawJobFromSource(const std::string& printer, const std::string& title,
+                                      const RawJobSource& source);
     // A key of the queue's driver data file (the PPD attribute of that name); empty when missing.
     virtual std::string DriverAttribute(const std::string& printer, const std::string& key) = 0;
     // The folder where the model's driver libraries are installed, ending in '/'; empty when

@@ -2,15 +2,15 @@
 
 #include <cstdint>
 
-#include "VirtualClock.h"
 #include "comm/WaitProgress.h"
+#include "platform/Clock.h"
 
-// A progress window without a window: each poll lets 10 ms pass on the virtual clock, as the real
-// one does while it handles events, and reports the time limit or a cancel after a set number of
-// polls.
+// A progress window without a window: each poll lets 10 ms pass on the clock, as the real one does
+// while it handles events, and reports the time limit, or a cancel at poll number cancelAtPoll
+// (counted from 1).
 class ScriptedProgress : public WaitProgress {
   public:
-    ScriptedProgress(VirtualClock& clock, int64_t timeLimitMs, int cancelAtPoll = -1)
+    ScriptedProgress(Clock& clock, int64_t timeLimitMs, int cancelAtPoll = -1)
         : clock_(clock), startMs_(clock.NowMs()), limitMs_(timeLimitMs), cancelAt_(cancelAtPoll) {}
 
     int Poll() override {
@@ -23,7 +23,7 @@ class ScriptedProgress : public WaitProgress {
     int polls() const { return polls_; }
 
   private:
-    VirtualClock& clock_;
+    Clock& clock_;
     int64_t startMs_;
     int64_t limitMs_;
     int cancelAt_;

@@ -1,0 +1,153 @@
+// Ten jobs of job information: read from an emulated printer on loopback over each channel type,
+// read and rendered with the shipped texts (target: 20 ms in all), and rendered alone.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <iostream>
+#include <memory>
+
+#include "CupsSandbox.h"
+#include "EmulatedPrinter.h"
+#include "RecordingMessages.h"
+#include "comm/CommLibrary.h"
+#include "comm/JobBuffer.h"
+#include "comm/MaintenancePackets.h"
+#include "comm/PrinterLink.h"
+#include "comm/RawJob.h"
+#include "comm/RemotePackets.h"
+#include "comm/WaitProgress.h"
+#include "config/TextCatalog.h"
+#include "pagekit/ServiceApp.h"
+#include "platform/CupsSpooler.h"
+#include "platform/SystemClock.h"
+#include "status/JobInformationReader.h"
+#include "status/JobReport.h"
+
+namespace {
+
+constexpr size_t kJobs = 10;
+
+// Handles the pending window events at each poll without waiting for more, so the figures are
+// the exchanges' own.
+class PendingEventsProgress : public WaitProgress {
+  public:
+    explicit PendingEventsProgress(Clock& clock) : clock_(clock) {}
+    int Poll() override {
+        clock_.PumpEventsMs(0);
+        return 0;
+    }
+
+  private:
+    Clock& clock_;
+};
+
+// One sandbox and one printer that remembers ten jobs, for the whole run.
+struct Bench {
+    CupsSandbox sandbox;
+    std::unique_ptr<EmulatedPrinter> printer;
+    RecordingMessages messages;
+    SystemClock clock;
+    CupsSpooler spooler;
+    std::unique_ptr<ServiceApp> app;
+    std::unique_ptr<CommLibrary> library;
+    TextCatalog texts{std::string(SERVATO_BIN_DIR) + "/Settings"};
+
+    bool Start() {
+        const auto sandboxStarted = sandbox.Start();
+        if (!sandboxStarted) {
+            std::cerr << sandboxStarted.message() << '\n';
+            return false;
+        }
+        printer = std::make_unique<EmulatedPrinter>(sandbox);
+        const auto printerStarted = printer->Start();
+        if (!printerStarted) {
+            std::cerr << printerStarted.message() << '\n';
+            return false;
+        }
+        app = std::make_unique<ServiceApp>(SERVATO_BIN_DIR,
+                                           ServiceApp::Platform{messages, clock, spooler});
+        library = std::make_unique<CommLibrary>(spooler);
+        return library->Load(printer->Queue(), false) && RememberTenJobs();
+    }
+
+    bool RememberTenJobs() {
+        JobBuffer cleaning(128);
+        cleaning.Advance(AppendEnterRemote(cleaning.Rest()));
+        cleaning.Advance(AppendCH(cleaning.Rest()));
+        cleaning.Advance(AppendExitRemote(cleaning.Rest()));
+        for (size_t i = 0; i < kJobs; ++i)
+            if (SendRawJob(spooler, printer->Queue(), cleaning.Bytes()) != 0) return false;
+        return printer->WaitForJournal(EmulatedPrinter::Event("job"), kJobs, 60000).size() >=
+                   kJobs &&
+               sandbox.WaitUntilIdle(printer->Queue(), 60000);
+    }
+
+    std::string Text(int32_t id) const { return texts.LoadText(id); }
+};
+
+Bench* theBench = nullptr;
+
+bool UseChannel(benchmark::State& state) {
+    const bool wrapped = state.range(0) == PrinterLink::kWrappedChannel;
+    if (!theBench->printer->SetFaults(wrapped ? std::vector<std::string>{"control-closed"}
+                                              : std::vector<std::string>{})) {
+        state.SkipWithError("faults not taken");
+        return false;
+    }
+    state.SetLabel(wrapped ? "wrapped channel" : "plain channel");
+    return true;
+}
+
+void ReadTenJobs(benchmark::State& state, bool render) {
+    if (!UseChannel(state)) return;
+    PendingEventsProgress progress(theBench->clock);
+    const TextLookup text = [](int32_t id) { return theBench->Text(id); };
+    for (auto _ : state) {
+        PrinterLink link(theBench->library.get(), theBench->clock);
+        std::vector<JobRecord> jobs;
+        if (ReadJobInformation(link, theBench->printer->Queue(), progress, jobs) != 0 ||
+            jobs.size() != kJobs)
+            state.SkipWithError("jobs not read");
+        if (render) benchmark::DoNotOptimize(RenderJobReport(jobs, text));
+    }
+}
+
+void ReadTenJobRecords(benchmark::State& state) {
+    ReadTenJobs(state, false);
+}
+BENCHMARK(ReadTenJobRecords)
+    ->Arg(PrinterLink::kPlainChannel)
+    ->Arg(PrinterLink::kWrappedChannel)
+    ->Unit(benchmark::kMillisecond);
+
+void ReadAndRenderTenJobs(benchmark::State& state) {
+    ReadTenJobs(state, true);
+}
+BENCHMARK(ReadAndRenderTenJobs)
+    ->Arg(PrinterLink::kPlainChannel)
+    ->Arg(PrinterLink::kWrappedChannel)
+    ->Unit(benchmark::kMillisecond);
+
+// Every text is looked up afresh, as the program does.
+void RenderTenJobs(benchmark::State& state) {
+    const JobRecord job = {7,   5,           1,      "ws-042", "Poster A1 proof", 1500, 841,
+                           594, {24, 5, 17}, {9, 5}, 119};
+    const std::vector<JobRecord> jobs(kJobs, job);
+    const TextLookup text = [](int32_t id) { return theBench->Text(id); };
+    for (auto _ : state) benchmark::DoNotOptimize(RenderJobReport(jobs, text));
+}
+BENCHMARK(RenderTenJobs)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    Bench bench;
+    if (!bench.Start()) return 1;
+    theBench = &bench;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
