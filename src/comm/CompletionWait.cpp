@@ -15,6 +15,7 @@ constexpr int64_t kFirstPollAfterMs = 30000;
 constexpr int64_t kPollIntervalMs = 1000;
 constexpr int32_t kRecheckPauseMs = 100;
 constexpr int32_t kReadyPollsNeeded = 3;
+constexpr int kIdleSliceMs = 10;
 
 // One poll's findings.
 struct PollFindings {
@@ -71,7 +72,7 @@ int32_t WatchUntilFinished(PrinterLink& link, Clock& clock, const std::string& p
             }
             lastPoll = clock.NowMs();
         }
-        result = progress.Poll();
+        result = PollAndIdle(progress, clock, kIdleSliceMs);
     }
     if (channel >= 1) link.CloseChannel(channel);
     return result;

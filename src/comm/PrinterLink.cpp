@@ -179,11 +179,11 @@ void PrinterLink::WaitBetweenAttempts(WaitProgress* progress, bool pumpEvents) {
         return;
     }
     for (int64_t elapsed = 0; elapsed < kReadyWaitMs; elapsed = clock_.NowMs() - start) {
+        const int slice = static_cast<int>(std::min<int64_t>(kPumpSliceMs, kReadyWaitMs - elapsed));
         if (progress != nullptr)
-            progress->Poll();  // pumps the window's events for a moment
+            PollAndIdle(*progress, clock_, slice);
         else
-            clock_.PumpEventsMs(
-                static_cast<int>(std::min<int64_t>(kPumpSliceMs, kReadyWaitMs - elapsed)));
+            clock_.PumpEventsMs(slice);
     }
 }
 

@@ -12,18 +12,18 @@ namespace {
 
 // Flashing takes at least this long; the printer's answers before it mean nothing.
 constexpr int64_t kQuietMs = 70000;
-constexpr int32_t kQuietPassSleepMs = 1;
+constexpr int kIdleSliceMs = 10;
 constexpr int64_t kReadIntervalMs = 2000;
 constexpr int64_t kReopenPauseMs = 5000;
 constexpr int32_t kUpdatedVersion = 70903;
 constexpr int32_t kOtherVersion = 70905;
 
 // Keeps the window alive for `ms`; answers the progress report that ended it early, else 0.
-int WaitPolling(Clock& clock, WaitProgress& progress, int64_t ms, int32_t sleepMs) {
+int WaitPolling(Clock& clock, WaitProgress& progress, int64_t ms) {
     const int64_t start = clock.NowMs();
     while (clock.NowMs() - start < ms) {
-        if (const int report = progress.Poll(); report != 0) return report;
-        clock.SleepMs(sleepMs);
+        if (const int report = PollAndIdle(progress, clock, kIdleSliceMs); report != 0)
+            return report;
     }
     return 0;
 }
@@ -32,7 +32,7 @@ int WaitPolling(Clock& clock, WaitProgress& progress, int64_t ms, int32_t sleepM
 
 int32_t WaitForFirmwareRestart(PrinterLink& link, Clock& clock, WaitProgress& progress,
                                const std::string& printerName) {
-    int32_t result = WaitPolling(clock, progress, kQuietMs, kQuietPassSleepMs);
+    int32_t result = WaitPolling(clock, progress, kQuietMs);
     int32_t channel = -1;
     std::optional<int64_t> lastRead;
     StatusReply status;
@@ -40,7 +40,7 @@ int32_t WaitForFirmwareRestart(PrinterLink& link, Clock& clock, WaitProgress& pr
         if (channel < 1) {
             channel = link.OpenChannel(printerName);
             if (channel < 1) {
-                result = WaitPolling(clock, progress, kReopenPauseMs, 0);
+                result = WaitPolling(clock, progress, kReopenPauseMs);
                 continue;
             }
         }
@@ -54,7 +54,7 @@ int32_t WaitForFirmwareRestart(PrinterLink& link, Clock& clock, WaitProgress& pr
                 channel = -1;
             }
         }
-        result = progress.Poll();
+        result = PollAndIdle(progress, clock, kIdleSliceMs);
     }
     if (channel >= 1) link.CloseChannel(channel);
     return result;

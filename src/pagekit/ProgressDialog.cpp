@@ -100,7 +100,7 @@ bool ProgressDialog::Show(const QString& title, int timeLimitMs, bool showCancel
 }
 
 int ProgressDialog::Poll() {
-    app_.clock().PumpEventsMs(kPollPumpMs);
+    app_.clock().PumpEventsMs(0);
     UpdateFromClock();
     return state_;
 }

@@ -21,7 +21,6 @@ class ProgressDialog : public QDialog, public WaitProgress {
     Q_OBJECT
   public:
     static constexpr int kBlinkMs = 1000;
-    static constexpr int kPollPumpMs = 10;
 
     explicit ProgressDialog(ServiceApp& app);
     ~ProgressDialog() override;

@@ -5,9 +5,8 @@
 #include "comm/WaitProgress.h"
 #include "platform/Clock.h"
 
-// A progress window without a window: each poll lets 10 ms pass on the clock, as the real one does
-// while it handles events, and reports the time limit, or a cancel at poll number cancelAtPoll
-// (counted from 1).
+// A progress window without a window: reports the time limit on the clock, or a cancel at poll
+// number cancelAtPoll (counted from 1).
 class ScriptedProgress : public WaitProgress {
   public:
     ScriptedProgress(Clock& clock, int64_t timeLimitMs, int cancelAtPoll = -1)
@@ -15,7 +14,6 @@ class ScriptedProgress : public WaitProgress {
 
     int Poll() override {
         ++polls_;
-        clock_.PumpEventsMs(10);
         if (state_ == Running && polls_ == cancelAt_) state_ = Cancelled;
         if (state_ == Running && clock_.NowMs() - startMs_ >= limitMs_) state_ = TimeLimitReached;
         return state_;
