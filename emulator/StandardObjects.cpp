@@ -50,7 +50,7 @@ StandardObjects::StandardObjects(const Printer& printer, std::int64_t nowMs,
         lowInk = lowInk || printer.InkPercent(i) <= 25;
 
     AddText(Join(kSystem, {1, 0}),
-            model.name + " (emulated), firmware " + printer.State().firmwareVersion);
+            model.name + " (emulated), firmware " + printer.FirmwareVersion());
     objects_[Join(kSystem, {2, 0})] =
         SnmpMessage::VarBind{Join(kSystem, {2, 0}), SnmpMessage::kOid,
                              EncodeObjectIdentifier({1, 3, 6, 1, 4, 1, 1248, 1, 1, 2, 1})};
