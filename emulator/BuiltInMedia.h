@@ -21,6 +21,8 @@ class BuiltInMedia {
 
     // nullptr for a code the printer does not know.
     static const Medium* Find(std::uint8_t paperTypeCode);
+    // What an unknown code reads as: no name, the standard gap (2) and a thin paper (2).
+    static Medium Unknown(std::uint8_t paperTypeCode) { return {paperTypeCode, "", 2, 2}; }
     // The medium's detail record, in the custom paper record layout.
     static Bytes Record(const Medium& medium);
 };

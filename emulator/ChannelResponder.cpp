@@ -76,10 +76,14 @@ std::string ChannelResponder::SlotDetails(std::uint8_t selector) const {
         const std::size_t index = selector - BuiltInMedia::kFirstSlotCode;
         return "EX:0000001B" + ToHex(printer_.State().slots[index].body) + ";";
     }
-    // Any other selector is a paper type code: the medium's own record, if the printer knows it.
+    // The rest of that range names no slot.
+    if ((selector & 0xF0) == BuiltInMedia::kFirstSlotCode) return "EX:NA;";
+    // Any other selector is a paper type code: the medium's own record, or the standard one.
     const BuiltInMedia::Medium* medium = BuiltInMedia::Find(selector);
-    if (medium == nullptr) return "EX:NA;";
-    return "EX:0000001B" + ToHex(BuiltInMedia::Record(*medium)) + ";";
+    return "EX:0000001B" +
+           ToHex(BuiltInMedia::Record(medium != nullptr ? *medium
+                                                        : BuiltInMedia::Unknown(selector))) +
+           ";";
 }
 
 std::string ChannelResponder::JobInformation(std::uint8_t index) const {

@@ -370,12 +370,14 @@ TEST_F(PrinterTest, ChannelRepliesToQueriesAndActions) {
         {"4E 43 02 00 00 00", "@BDC PS\r\nNC:00;"},
         {"58 59 00 00", "@BDC PS\r\nXY:NA;"},
         {"45 58 07 00 01 00 00 00 1B 8A 00", "@BDC PS\r\nEX:NA;"},
-        {"45 58 07 00 01 00 00 00 1B 05 00", "@BDC PS\r\nEX:NA;"},
         {"45 58 07 00 01 00 00 00 1D 00 00", "@BDC PS\r\nEX:NA;"},
         {"4A 49 02 00 01 00", "@BDC PS\r\nJI:0107000501;"},
         {"4E 43 02", "@BDC PS\r\nNA;"},
     };
     for (const Row& row : rows) EXPECT_EQ(Ask(row.command), row.reply) << row.command;
+    const Bytes unknown = Data(Ask("45 58 07 00 01 00 00 00 1B 05 00"), "EX:0000001B");
+    ASSERT_EQ(unknown.size(), 98u);
+    EXPECT_EQ(unknown[19], 2) << "a paper type the printer does not know: the standard gap";
     SetFaults("platen-gap=2\nfirmware=I00000");
     EXPECT_EQ(Ask("53 4E 02 00 01 01"), "@BDC PS\r\nSN:012;");
     EXPECT_EQ(Ask("56 49 02 00 01 00"), "@BDC PS\r\nVI:00I00000;");
