@@ -2,27 +2,14 @@
 
 #include <algorithm>
 
+#include "BuiltInMedia.h"
+#include "CustomPaperRecord.h"
 #include "JobExecution.h"
 #include "JobStream.h"
 
 namespace {
-constexpr std::size_t kNameFieldAt = 66;  // in a slot body
-constexpr std::size_t kNameFieldSize = 32;
-constexpr std::uint8_t kDetailSelectorFirst = 0x80;
-
 Bytes TextReply(const std::string& text) {
     return BytesOf(ChannelResponder::kTextMarker + text);
-}
-
-// The body a built-in media type answers with: the write template with that type's platen.
-Bytes MediaTypeDetails(std::uint8_t paperTypeCode) {
-    Bytes body(PrinterState::kSlotBodySize, 0);
-    for (std::size_t offset = 11; offset <= 74; ++offset) body[offset - 9] = 0xFF;
-    for (std::size_t offset = 77; offset <= 106; ++offset) body[offset - 9] = ' ';
-    body[0] = paperTypeCode;
-    body[19] = 2;  // standard platen gap
-    body[44] = paperTypeCode;
-    return body;
 }
 }  // namespace
 
@@ -34,6 +21,8 @@ Bytes ChannelResponder::Answer(const std::uint8_t* command, std::size_t length, 
         note = "not one command";
         return TextReply("NA;");
     }
+    // Work whose time is up is done before the printer answers.
+    printer_.Advance(nowMs);
     const std::string& name = packet.name;
     const std::uint8_t* p = command + JobPacket::kCommandHeader;
     const std::size_t n = length - JobPacket::kCommandHeader;
@@ -49,7 +38,7 @@ Bytes ChannelResponder::Answer(const std::uint8_t* command, std::size_t length, 
         return TextReply("SN:01" + std::to_string(printer_.PlatenGapDigit()) + ";");
     }
     if (name == "VI" && n == 2 && p[0] == 1) {
-        return TextReply("VI:00" + printer_.State().firmwareVersion + ";");
+        return TextReply("VI:00" + printer_.FirmwareVersion() + ";");
     }
     if (name == "EX" && n == 7 && p[0] == 1 && p[4] == 0x1D) return TextReply(SlotList(p[5]));
     if (name == "EX" && n == 7 && p[0] == 1 && p[4] == 0x1B) return TextReply(SlotDetails(p[5]));
@@ -58,7 +47,7 @@ Bytes ChannelResponder::Answer(const std::uint8_t* command, std::size_t length, 
     // Anything else is an action: run it as a job of one command, remembered in no history.
     JobExecution execution(printer_, nowMs, true);
     execution.Run(command, packet);
-    execution.Finish(length, nullptr);
+    execution.Finish(nullptr);
     const bool understood = execution.Notes().empty();
     if (!understood) note += ": " + execution.Notes().front();
     return TextReply(name + (understood ? ":00;" : ":NA;"));
@@ -68,12 +57,13 @@ std::string ChannelResponder::SlotList(std::uint8_t first) const {
     if (first < 1 || first > PrinterState::kSlotCount) return "EX:NA;";
     Bytes records;
     for (std::size_t number = first; number < first + 3u; ++number) {
-        Bytes record(2 + kNameFieldSize, 0);
+        Bytes record(2 + CustomPaperRecord::kNameFieldSize, 0);
         if (number <= PrinterState::kSlotCount) {
             const PrinterState::Slot& slot = printer_.State().slots[number - 1];
             if (slot.registered) {
                 record[0] = 1;
-                std::copy_n(slot.body.begin() + kNameFieldAt, kNameFieldSize, record.begin() + 2);
+                std::copy_n(slot.body.begin() + CustomPaperRecord::kNameField,
+                            CustomPaperRecord::kNameFieldSize, record.begin() + 2);
             }
         }
         records.insert(records.end(), record.begin(), record.end());
@@ -82,11 +72,18 @@ std::string ChannelResponder::SlotList(std::uint8_t first) const {
 }
 
 std::string ChannelResponder::SlotDetails(std::uint8_t selector) const {
-    if (selector < kDetailSelectorFirst)
-        return "EX:0000001B" + ToHex(MediaTypeDetails(selector)) + ";";
-    const std::size_t index = selector - kDetailSelectorFirst;
-    if (index >= PrinterState::kSlotCount) return "EX:NA;";
-    return "EX:0000001B" + ToHex(printer_.State().slots[index].body) + ";";
+    if (selector >= BuiltInMedia::kFirstSlotCode && selector <= BuiltInMedia::kLastSlotCode) {
+        const std::size_t index = selector - BuiltInMedia::kFirstSlotCode;
+        return "EX:0000001B" + ToHex(printer_.State().slots[index].body) + ";";
+    }
+    // The rest of that range names no slot.
+    if ((selector & 0xF0) == BuiltInMedia::kFirstSlotCode) return "EX:NA;";
+    // Any other selector is a paper type code: the medium's own record, or the standard one.
+    const BuiltInMedia::Medium* medium = BuiltInMedia::Find(selector);
+    return "EX:0000001B" +
+           ToHex(BuiltInMedia::Record(medium != nullptr ? *medium
+                                                        : BuiltInMedia::Unknown(selector))) +
+           ";";
 }
 
 std::string ChannelResponder::JobInformation(std::uint8_t index) const {

@@ -39,7 +39,7 @@ bool EmulatorServer::Start(std::string& error) {
                                 .Add("rawPort", std::int64_t{raw_.Port()})
                                 .Add("snmpPort", std::int64_t{snmp_.Port()})
                                 .Add("controlPort", std::int64_t{control_.Port()})
-                                .Add("firmware", printer_.State().firmwareVersion)
+                                .Add("firmware", printer_.FirmwareVersion())
                                 .Add("faults", printer_.Faults().Describe()));
     return true;
 }
@@ -83,6 +83,16 @@ void EmulatorServer::ReloadFaultsIfChanged(std::int64_t nowMs) {
     journal_.Write(nowMs, line);
 }
 
+void EmulatorServer::JournalStruckError(std::int64_t nowMs) {
+    const std::string during = printer_.TakeStruckError();
+    if (during.empty()) return;
+    journal_.Write(nowMs, JsonLine()
+                              .Add("event", "fault")
+                              .Add("fault", "error-after")
+                              .Add("during", during)
+                              .Add("status", std::int64_t{printer_.StatusCode(nowMs)}));
+}
+
 void EmulatorServer::SaveIfChanged(std::int64_t nowMs) {
     if (!printer_.TakeChanged() || options_.statePath.empty()) return;
     if (!printer_.State().Save(options_.statePath)) {
@@ -100,7 +110,7 @@ int EmulatorServer::PollTimeoutMs(std::int64_t nowMs) const {
     std::int64_t timeout = kMaxPollMs;
     for (const std::int64_t dueMs :
          {snmp_.NextDueMs(), control_.NextDueMs(), printer_.State().busyUntilMs,
-          printer_.State().restartUntilMs, faultCheckDueMs}) {
+          printer_.State().restartUntilMs, printer_.NextEventMs(), faultCheckDueMs}) {
         if (dueMs > 0) timeout = std::min(timeout, std::max<std::int64_t>(0, dueMs - nowMs));
     }
     return static_cast<int>(timeout);
@@ -111,6 +121,7 @@ void EmulatorServer::Run(int stopFd) {
     for (;;) {
         std::int64_t nowMs = NowMs();
         printer_.Advance(nowMs);
+        JournalStruckError(nowMs);
         ReloadFaultsIfChanged(nowMs);
         UpdateListeners(nowMs);
         snmp_.Flush(nowMs);

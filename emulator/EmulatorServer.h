@@ -27,6 +27,7 @@ class EmulatorServer {
     static std::int64_t NowMs();
     void ReloadFaultsIfChanged(std::int64_t nowMs);
     void UpdateListeners(std::int64_t nowMs);
+    void JournalStruckError(std::int64_t nowMs);
     void SaveIfChanged(std::int64_t nowMs);
     int PollTimeoutMs(std::int64_t nowMs) const;
 

@@ -1,6 +1,7 @@
 #include "FaultSet.h"
 
 #include <charconv>
+#include <cstdlib>
 #include <sstream>
 #include <string_view>
 
@@ -11,6 +12,14 @@ bool ReadValue(const std::string& text, int low, int high, int& value) {
     if (error != std::errc() || end != text.data() + text.size() || parsed < low || parsed > high) {
         return false;
     }
+    value = parsed;
+    return true;
+}
+
+bool ReadSeconds(const std::string& text, double& value) {
+    char* end = nullptr;
+    const double parsed = std::strtod(text.c_str(), &end);
+    if (text.empty() || *end != '\0' || !(parsed >= 0) || parsed > 86400) return false;
     value = parsed;
     return true;
 }
@@ -61,12 +70,25 @@ bool FaultSet::Apply(const std::string& fault, std::string& errorText) {
         ok = number(lowLevel, 10, 0, 12);
     } else if (name == "platen-gap") {
         ok = hasValue && ReadValue(value, 0, 9, platenGap);
+    } else if (name == "error-after") {
+        ok = hasValue && ReadSeconds(value, errorAfterSeconds);
+    } else if (name == "firmware") {
+        ok = hasValue && IsVersionText(value);
+        if (ok) firmware = value;
     } else {
         errorText = "unknown fault \"" + name + "\"";
         return false;
     }
     if (!ok) errorText = "bad value for fault \"" + fault + "\"";
     return ok;
+}
+
+bool FaultSet::IsVersionText(const std::string& text) {
+    if (text.empty() || text.size() > 16) return false;
+    for (const char c : text) {
+        if (c < 0x21 || c > 0x7E || c == ';') return false;
+    }
+    return true;
 }
 
 bool FaultSet::ApplyLines(const std::string& text, std::string& errorText) {
@@ -112,6 +134,12 @@ std::string FaultSet::Describe() const {
     if (lowLevel >= 0) add("low-level=" + std::to_string(lowLevel));
     if (controlClosed) add("control-closed");
     if (platenGap >= 0) add("platen-gap=" + std::to_string(platenGap));
+    if (errorAfterSeconds >= 0) {
+        std::ostringstream seconds;
+        seconds << errorAfterSeconds;
+        add("error-after=" + seconds.str());
+    }
+    if (!firmware.empty()) add("firmware=" + firmware);
     return text.empty() ? "none" : text;
 }
 
@@ -125,5 +153,9 @@ std::string FaultSet::Help() {
            "  low-ink[=PERCENT]   last ink slot reports PERCENT, 0-25 (default 10)\n"
            "  low-level[=VALUE]   status field 0x0D reports VALUE, 0-12 (default 10)\n"
            "  control-closed      control port not listening\n"
-           "  platen-gap=DIGIT    the SN query answers SN:01DIGIT (0-9)\n";
+           "  platen-gap=DIGIT    the SN query answers SN:01DIGIT (0-9)\n"
+           "  error-after=SECONDS status error (0) SECONDS after the next job's work starts\n"
+           "                      (scaled by --speed); the job ends in error, the error stays\n"
+           "                      until the fault is taken away\n"
+           "  firmware=VERSION    VERSION reported (e.g. I00000) until a firmware update\n";
 }

@@ -2,13 +2,17 @@
 
 #include <algorithm>
 #include <cstring>
-#include <ctime>
 
+#include "CustomPaperRecord.h"
 #include "FirmwareImage.h"
-#include "PdfDocument.h"
 
 namespace {
 constexpr std::uint8_t kEscBraceParameters[] = {0x61, 0x02, 0x70, 0x8F, 0x38};
+constexpr std::size_t kFirmwarePadding = 16384;  // 0x11 bytes before the update header
+constexpr std::uint32_t kInkPerPage = 500;       // microlitres
+constexpr std::uint32_t kInkPerCleaning = 1000;  // microlitres, per ink slot
+constexpr double kSheetWidthMm = 210, kSheetLengthMm = 297;
+constexpr double kMmPerPoint = 25.4 / 72;
 
 std::string Offset(std::size_t offset) {
     return " at offset " + std::to_string(offset);
@@ -28,6 +32,15 @@ const char* SheetName(std::uint8_t kind) {
             return nullptr;
     }
 }
+
+// The value indexes of one dot size (1-4): eight from (k-1)*16 bi-directionally, seven from
+// (k-1)*16+1 uni-directionally.
+std::vector<std::uint8_t> ValueIndexes(bool uni, std::uint8_t size) {
+    std::vector<std::uint8_t> indexes;
+    const int first = (size - 1) * 16 + (uni ? 1 : 0);
+    for (int r = 0; r < (uni ? 7 : 8); ++r) indexes.push_back(static_cast<std::uint8_t>(first + r));
+    return indexes;
+}
 }  // namespace
 
 void JobExecution::Act(const std::string& action, double seconds, int pages) {
@@ -36,6 +49,7 @@ void JobExecution::Act(const std::string& action, double seconds, int pages) {
     }
     nominalSeconds_ += seconds;
     pages_ += pages;
+    inkMicrolitres_ += kInkPerPage * static_cast<std::uint32_t>(pages);
 }
 
 void JobExecution::Note(const std::string& note, bool warning) {
@@ -43,8 +57,21 @@ void JobExecution::Note(const std::string& note, bool warning) {
     warnings_ = warnings_ || warning;
 }
 
+void JobExecution::Refuse(const std::string& note) {
+    Note(note);
+    failed_ = true;
+    Act("Firmware refused", 0, 0);
+}
+
 void JobExecution::Run(const std::uint8_t* data, const JobPacket& packet) {
     const std::uint8_t* bytes = data + packet.offset;
+    if (afterFirmware_) {
+        // What follows the file (the rest of a fixed-size job buffer) is not looked at.
+        bytesAfterFirmware_ += packet.length;
+        return;
+    }
+    const std::size_t paddingRun = paddingRun_;
+    paddingRun_ = packet.kind == JobPacket::kPadding ? packet.length : 0;
     switch (packet.kind) {
         case JobPacket::kEnterRemote:
             remote_ = true;
@@ -73,9 +100,12 @@ void JobExecution::Run(const std::uint8_t* data, const JobPacket& packet) {
                             sizeof kEscBraceParameters) != 0) {
                 Note("unexpected EscBrace parameters" + Offset(packet.offset));
             }
+            paddingBeforeHeader_ = paddingRun;
+            headerOffset_ = packet.offset;
             break;
         case JobPacket::kFirmware:
             RunFirmware(bytes, packet);
+            afterFirmware_ = true;
             break;
         case JobPacket::kPdf:
             RunPdf(bytes, packet.length);
@@ -100,13 +130,17 @@ void JobExecution::RunCommand(const std::string& name, const std::uint8_t* p, st
     auto malformed = [&] { Note("malformed " + name + " " + ToHex(p, n) + ", ignored"); };
     if (name == "NC" && n == 2) {
         Act(p[1] ? "Nozzle check (sensor)" : "Nozzle check", durations.nozzleCheck, 1);
+        printed_.push_back("Nozzle check pattern");
+        if (p[1]) printer_.Edit().sensorResult = "Nozzle check: every nozzle fires";
     } else if (name == "CH" && n == 2) {
         Act("Head cleaning", durations.cleaning, 0);
         PrinterState& state = printer_.Edit();
         for (std::uint8_t& percent : state.inkLevels) percent = percent > 0 ? percent - 1 : 0;
+        inkMicrolitres_ += kInkPerCleaning * static_cast<std::uint32_t>(state.inkLevels.size());
         ++state.cleanings;
     } else if (name == "VI" && n == 2 && p[0] == 0) {
         Act("Version print", 0, 0);
+        printed_.push_back("Version " + printer_.FirmwareVersion());
     } else if (name == "PH" && n == 2) {
         printer_.Edit().paperThickness = p[1];
     } else if (name == "SN" && n == 3 && p[0] == 0 && p[1] == 1) {
@@ -115,26 +149,39 @@ void JobExecution::RunCommand(const std::string& name, const std::uint8_t* p, st
         const bool uni = p[1] == 0x10;
         const std::uint8_t size = p[2];
         if (size <= 4) {
-            const int patterns = size == 0 ? 4 : 1;
-            Act(uni ? "Uni-d alignment" : "Bi-d alignment", durations.alignment * patterns,
-                patterns);
+            RunAlignment(uni, size);
         } else if ((!uni && size >= 0x81 && size <= 0x84) ||
                    (uni && size >= 0x11 && size <= 0x14)) {
+            // The pattern shows the values held for it, or else the saved ones.
+            const std::uint8_t dotSize = size & 0x0F;
+            const PrinterState& state = printer_.State();
+            const auto& held = uni ? state.heldUni : state.heldBi;
+            const Bytes& saved = uni ? state.alignmentUni : state.alignmentBi;
+            std::string values;
+            for (const std::uint8_t index : ValueIndexes(uni, dotSize)) {
+                const auto found = held.find(index);
+                values += (values.empty() ? "" : ",") +
+                          std::to_string(found != held.end() ? found->second : saved[index]);
+            }
             Act(uni ? "Uni-d pattern" : "Bi-d pattern", durations.pattern, 1);
+            printed_.push_back(std::string(uni ? "Uni-d" : "Bi-d") + " pattern #" +
+                               std::to_string(dotSize) + ": " + values);
         } else {
             malformed();
         }
     } else if (name == "DA" && n == 4 && (p[1] == 0x00 || p[1] == 0x10) &&
                p[2] < PrinterState::kAlignmentValues) {
-        (p[1] == 0x10 ? stagedUni_ : stagedBi_)[p[2]] = p[3];
+        PrinterState& state = printer_.Edit();
+        (p[1] == 0x10 ? state.heldUni : state.heldBi)[p[2]] = p[3];
     } else if (name == "SV" && n == 0) {
         Save();
     } else if (name == "LD" && n == 0) {
-        stagedBi_.clear();
-        stagedUni_.clear();
+        PrinterState& state = printer_.Edit();
+        state.heldBi.clear();
+        state.heldUni.clear();
         Act("Alignment left", 0, 0);
     } else if (name == "SS" && n == 2 && SheetName(p[1]) != nullptr) {
-        Act(SheetName(p[1]), durations.pattern, 1);
+        RunSheet(p[1]);
     } else if (name == "EX") {
         RunEx(p, n);
     } else if ((name == "SN" || name == "VI" || name == "JI") && n >= 1 && p[0] == 1) {
@@ -147,6 +194,63 @@ void JobExecution::RunCommand(const std::string& name, const std::uint8_t* p, st
     } else {
         Note("unknown command " + name + " " + ToHex(p, n) + ", skipped");
     }
+}
+
+void JobExecution::RunAlignment(bool uni, std::uint8_t size) {
+    // The sensor reads each pattern; the printer keeps what it measured as the alignment values
+    // of that dot size. What it reads depends on the paper and gap the job set.
+    const std::vector<std::uint8_t> sizes =
+        size == 0 ? std::vector<std::uint8_t>{1, 2, 3, 4} : std::vector<std::uint8_t>{size};
+    PrinterState& state = printer_.Edit();
+    Bytes& values = uni ? state.alignmentUni : state.alignmentBi;
+    std::string read;
+    for (const std::uint8_t dotSize : sizes) {
+        int row = 0;
+        for (const std::uint8_t index : ValueIndexes(uni, dotSize)) {
+            values[index] = static_cast<std::uint8_t>(
+                4 + (dotSize + row++ + state.paperThickness + state.gapCode) % 3);
+        }
+        read += " #" + std::to_string(dotSize);
+    }
+    const std::string name = uni ? "Uni-d alignment" : "Bi-d alignment";
+    state.sensorResult = name + read + " read at thickness " +
+                         std::to_string(state.paperThickness) + ", gap " +
+                         std::to_string(state.gapCode);
+    const int patterns = static_cast<int>(sizes.size());
+    Act(name, printer_.Durations().alignment * patterns, patterns);
+}
+
+void JobExecution::RunSheet(std::uint8_t kind) {
+    const PrinterState& state = printer_.State();
+    std::string text = SheetName(kind);
+    if (kind == 1) {
+        text += ": firmware " + printer_.FirmwareVersion() + ", inks";
+        for (std::size_t i = 0; i < state.inkLevels.size(); ++i)
+            text += (i ? "," : " ") + std::to_string(printer_.InkPercent(i));
+        text += ", level " + std::to_string(printer_.Level()) + ", pages " +
+                std::to_string(state.totalPages) + ", cleanings " + std::to_string(state.cleanings);
+    } else if (kind == 2) {
+        text += ":";
+        for (const JobRecord& job : state.jobs)
+            text += " #" + std::to_string(job.number) + " " + std::to_string(job.state) + " " +
+                    job.name + ";";
+        if (state.jobs.empty()) text += " no jobs";
+    } else if (kind == 3) {
+        text += state.selectedSlot == 0 ? ": no custom paper"
+                                        : ": custom paper #" + std::to_string(state.selectedSlot);
+    } else {
+        text += ":";
+        bool any = false;
+        for (std::size_t i = 0; i < state.slots.size(); ++i) {
+            if (!state.slots[i].registered) continue;
+            text += " #" + std::to_string(i + 1) + " " +
+                    CustomPaperRecord::Name(state.slots[i].body) + ";";
+            any = true;
+        }
+        if (!any) text += " no custom paper registered";
+    }
+    printed_.push_back(text);
+    Act(SheetName(kind), printer_.Durations().pattern, 1);
 }
 
 void JobExecution::RunEx(const std::uint8_t* p, std::size_t n) {
@@ -172,40 +276,53 @@ void JobExecution::Save() {
         state.slots[index].body = body;
     }
     if (stagedSelection_) state.selectedSlot = *stagedSelection_;
-    for (const auto& [index, value] : stagedBi_) state.alignmentBi[index] = value;
-    for (const auto& [index, value] : stagedUni_) state.alignmentUni[index] = value;
+    for (const auto& [index, value] : state.heldBi) state.alignmentBi[index] = value;
+    for (const auto& [index, value] : state.heldUni) state.alignmentUni[index] = value;
     stagedSlots_.clear();
     stagedSelection_.reset();
-    stagedBi_.clear();
-    stagedUni_.clear();
+    state.heldBi.clear();
+    state.heldUni.clear();
     Act("Save", 0, 0);
 }
 
 void JobExecution::RunFirmware(const std::uint8_t* file, const JobPacket& packet) {
     if (!packet.complete) {
-        Note("firmware file cut short or without header (" + std::to_string(packet.length) +
-             " bytes), refused");
-        failed_ = true;
+        Refuse("firmware file cut short or without header (" + std::to_string(packet.length) +
+               " bytes), refused");
+        return;
+    }
+    // A printer in recovery mode takes the update header first; otherwise the header follows
+    // the padding that flushes the printer's input.
+    if (printer_.InRecoveryMode() && headerOffset_ != 0) {
+        Refuse("recovery mode (I00000): the update header must start the job, refused");
+        return;
+    }
+    if (!printer_.InRecoveryMode() && paddingBeforeHeader_ < kFirmwarePadding) {
+        Refuse("the update header must follow " + std::to_string(kFirmwarePadding) +
+               " bytes of 0x11, found " + std::to_string(paddingBeforeHeader_) + ", refused");
         return;
     }
     std::string version;
     const FirmwareImage::Result result = FirmwareImage::Validate(file, packet.length, version);
     if (result != FirmwareImage::kValid) {
-        Note(result == FirmwareImage::kBadVersion ? "firmware version text wrong, refused"
-                                                  : "firmware length or checksum wrong, refused");
-        failed_ = true;
-        Act("Firmware refused", 0, 0);
+        Refuse(result == FirmwareImage::kBadVersion ? "firmware version text wrong, refused"
+                                                    : "firmware length or checksum wrong, refused");
         return;
     }
     Act("Firmware update " + version, 0, 0);
     restartSeconds_ = printer_.Durations().restart;
-    printer_.BeginRestart(version, nowMs_);
+    restartUntilMs_ = printer_.BeginRestart(version, nowMs_);
 }
 
 void JobExecution::RunPdf(const std::uint8_t* document, std::size_t length) {
     const PdfDocument pdf(document, length);
     const int pages = std::max(1, pdf.PageCount());
     documentName_ = pdf.Title().empty() ? "PDF document" : pdf.Title();
+    pdfPages_ = pdf.Pages();
+    if (!pdfPages_.empty()) {
+        paperWidthMm_ = pdfPages_.front().width * kMmPerPoint;
+        for (const PdfDocument::Page& page : pdfPages_) paperLengthMm_ += page.height * kMmPerPoint;
+    }
     Act("Document", printer_.Durations().page * pages, pages);
 }
 
@@ -216,36 +333,45 @@ std::string JobExecution::Summary() const {
     return summary.empty() ? "Remote command" : summary;
 }
 
-void JobExecution::Finish(std::size_t jobBytes, const std::string* peer) {
-    if (!stagedSlots_.empty() || stagedSelection_ || !stagedBi_.empty() || !stagedUni_.empty()) {
-        Note("values sent without SV were not saved");
+void JobExecution::Finish(const std::string* peer, bool cancelled) {
+    if (!stagedSlots_.empty() || stagedSelection_) {
+        Note("custom paper values sent without SV were not saved");
     }
+    if (bytesAfterFirmware_ > 0) {
+        Note(std::to_string(bytesAfterFirmware_) + " bytes after the firmware file ignored", false);
+    }
+    const bool works = !cancelled && !failed_;
     const WorkDurations& durations = printer_.Durations();
-    printer_.AddWork(durations.ScaledMs(nominalSeconds_), Summary(), nowMs_);
-    if (pages_ > 0 && !failed_) printer_.Edit().totalPages += static_cast<std::uint32_t>(pages_);
+    const std::int64_t workMs = works ? durations.ScaledMs(nominalSeconds_) : 0;
+    const std::int64_t startMs = printer_.AddWork(workMs, Summary(), nowMs_);
+    const std::int64_t endMs = std::max(startMs + workMs, restartUntilMs_);
+    if (pages_ > 0 && works) printer_.Edit().totalPages += static_cast<std::uint32_t>(pages_);
     if (peer == nullptr) return;
 
     JobRecord record;
     record.number = printer_.NextJobNumber();
-    record.state = failed_ ? JobRecord::kFailed : JobRecord::kCompleted;
-    record.outcome = failed_     ? JobRecord::kRefused
-                     : warnings_ ? JobRecord::kWithWarnings
-                                 : JobRecord::kNormal;
+    record.state = failed_            ? JobRecord::kError
+                   : cancelled        ? JobRecord::kCancelled
+                   : endMs <= nowMs_  ? JobRecord::kCompleted
+                   : startMs > nowMs_ ? JobRecord::kWaiting
+                                      : JobRecord::kPrinting;
+    if (record.state == JobRecord::kWaiting || record.state == JobRecord::kPrinting) {
+        record.startMs = startMs;
+        record.endMs = endMs;
+    }
     record.owner = *peer;
     record.name = Summary();
-    record.sizeKilobytes =
-        static_cast<std::uint16_t>(std::min<std::size_t>((jobBytes + 999) / 1000, 0xFFFF));
-    record.pages = static_cast<std::uint16_t>(std::min(pages_, 0xFFFF));
-    record.pagesPrinted = failed_ ? 0 : record.pages;
-    const std::time_t seconds = static_cast<std::time_t>(nowMs_ / 1000);
-    std::tm local{};
-    localtime_r(&seconds, &local);
-    record.year = static_cast<std::uint8_t>(local.tm_year % 100);
-    record.month = static_cast<std::uint8_t>(local.tm_mon + 1);
-    record.day = static_cast<std::uint8_t>(local.tm_mday);
-    record.hour = static_cast<std::uint8_t>(local.tm_hour);
-    record.minute = static_cast<std::uint8_t>(local.tm_min);
+    record.inkMicrolitres =
+        static_cast<std::uint16_t>(std::min<std::uint32_t>(inkMicrolitres_, 0xFFFF));
+    if (pages_ > 0 && works) {
+        const bool document = !pdfPages_.empty();
+        record.paperWidthMm = static_cast<std::uint16_t>(document ? paperWidthMm_ : kSheetWidthMm);
+        record.paperLengthMm = static_cast<std::uint16_t>(
+            std::min(document ? paperLengthMm_ : kSheetLengthMm * pages_, 65535.0));
+    }
+    record.SetTime(nowMs_);
     record.seconds =
         static_cast<std::uint16_t>(std::min(nominalSeconds_ + restartSeconds_, 65535.0));
+    remembered_ = record;
     printer_.RememberJob(std::move(record));
 }

@@ -1,21 +1,42 @@
 #include "JsonLine.h"
 
+#include <cmath>
 #include <cstdio>
+
+#include "Utf8.h"
+
+namespace {
+void AppendEscaped(std::string& out, unsigned value) {
+    char escaped[8];
+    std::snprintf(escaped, sizeof escaped, "\\u%04x", value);
+    out += escaped;
+}
+}  // namespace
 
 std::string JsonLine::Quote(const std::string& text) {
     std::string quoted = "\"";
-    for (const char c : text) {
+    for (std::size_t at = 0; at < text.size();) {
+        const char c = text[at];
         const auto byte = static_cast<unsigned char>(c);
+        char32_t codePoint = 0;
         if (c == '"' || c == '\\') {
             quoted += '\\';
             quoted += c;
-        } else if (byte < 0x20 || byte >= 0x7F) {
-            // Bytes outside printable ASCII are escaped one by one, so any input stays valid JSON.
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04x", byte);
-            quoted += escaped;
-        } else {
+            ++at;
+        } else if (byte >= 0x20 && byte < 0x7F) {
             quoted += c;
+            ++at;
+        } else if (byte >= 0x80 && utf8::Decode(text, at, codePoint)) {
+            if (codePoint >= 0x10000) {
+                codePoint -= 0x10000;
+                AppendEscaped(quoted, 0xD800 + (codePoint >> 10));
+                AppendEscaped(quoted, 0xDC00 + (codePoint & 0x3FF));
+            } else {
+                AppendEscaped(quoted, codePoint);
+            }
+        } else {
+            AppendEscaped(quoted, byte);
+            ++at;
         }
     }
     return quoted + "\"";
@@ -33,6 +54,20 @@ JsonLine& JsonLine::Add(const std::string& key, const std::string& value) {
 
 JsonLine& JsonLine::Add(const std::string& key, std::int64_t value) {
     return AddRaw(key, std::to_string(value));
+}
+
+JsonLine& JsonLine::Add(const std::string& key, double value) {
+    if (!std::isfinite(value)) return AddRaw(key, "null");
+    char number[64];
+    if (std::fabs(value) >= 1e15) {
+        std::snprintf(number, sizeof number, "%.6g", value);
+        return AddRaw(key, number);
+    }
+    std::snprintf(number, sizeof number, "%.3f", value);
+    std::string text = number;
+    text.erase(text.find_last_not_of('0') + 1);
+    if (text.back() == '.') text.pop_back();
+    return AddRaw(key, text);
 }
 
 JsonLine& JsonLine::Add(const std::string& key, bool value) {

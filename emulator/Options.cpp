@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cstdlib>
 
+#include "JobSpec.h"
 #include "PrinterModel.h"
 
 namespace {
@@ -86,6 +87,19 @@ bool Options::Parse(const std::vector<std::string>& arguments, std::string& erro
                 error = faultError;
                 return false;
             }
+        } else if (name == "--firmware") {
+            ok = take() && FaultSet::IsVersionText(value);
+            firmware = value;
+        } else if (name == "--job") {
+            JobRecord record;
+            std::string jobError;
+            if (!take() || !JobSpec::Parse(value, record, jobError)) {
+                error = jobError.empty() ? "missing value for --job" : jobError;
+                return false;
+            }
+            jobs.push_back(record);
+        } else if (name == "--next-job-number") {
+            ok = take() && ReadInteger(value, 1, 0xFFFFFFFFLL, nextJobNumber);
         } else if (name == "--speed") {
             ok = take() && ReadSeconds(value, durations.speed);
         } else if (name == "--duration") {
@@ -135,6 +149,14 @@ std::string Options::Usage() {
            "  --duration NAME=SECONDS nominal busy time of nozzle-check (20), cleaning (60),\n"
            "                          alignment (120), pattern (30), page (10), restart (60)\n"
            "  --idle-timeout SECONDS  a job connection silent this long ends its job (60)\n"
+           "  --firmware VERSION      report VERSION from the start (I00000: recovery mode)\n"
+           "  --job SPEC              add a remembered job at start; repeatable, the last is the\n"
+           "                          newest. SPEC: state=waiting|printing|completed|cancelled|\n"
+           "                          "
+           "paused|error|N,number=N,source=roll|sheet|board|N,owner=HOST,\n"
+           "                          ink=MICROLITRES,paper=WxL,seconds=N,bytes=1-68,name=TEXT\n"
+           "                          (name last: it takes the rest)\n"
+           "  --next-job-number N     number of the next job received (past 255 as well)\n"
            "  --fault NAME[=VALUE]    switch a fault on at start; repeatable\n"
            "  --fault-file FILE       faults one a line, re-read whenever FILE changes\n"
            "  --help                  this list\n"

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "FaultSet.h"
+#include "JobRecord.h"
 #include "WorkDurations.h"
 
 // The command line.
@@ -22,6 +23,9 @@ struct Options {
     WorkDurations durations;
     double idleTimeoutSeconds = 60;
     std::size_t journalHexLimit = 65536;
+    std::string firmware;          // --firmware: replaces the state's version at start
+    std::vector<JobRecord> jobs;   // --job: added to the history at start, the last one newest
+    long long nextJobNumber = -1;  // --next-job-number
     bool help = false;
 
     // False with a one-line explanation in error.

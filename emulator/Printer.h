@@ -20,10 +20,18 @@ class Printer {
     const PrinterState& State() const { return state_; }
     const WorkDurations& Durations() const { return durations_; }
     const FaultSet& Faults() const { return faults_; }
-    void SetFaults(const FaultSet& faults) { faults_ = faults; }
+    // A changed error-after fault clears an error it struck; a changed firmware fault is reported
+    // again until the next update.
+    void SetFaults(const FaultSet& faults);
 
-    // Finishes work whose time is up; true when that changed the state.
+    // Finishes work whose time is up, moves job records along and lets a scheduled error strike;
+    // true when that changed the state.
     bool Advance(std::int64_t nowMs);
+    // When Advance has something to do next (a job record to move on, a scheduled error); 0 when
+    // nothing is due.
+    std::int64_t NextEventMs() const;
+    // Once after an error-after fault struck: what it interrupted; empty otherwise.
+    std::string TakeStruckError();
     // Restarting after a firmware update: answers nothing.
     bool Offline(std::int64_t nowMs) const { return nowMs < state_.restartUntilMs; }
     std::uint8_t StatusCode(std::int64_t nowMs) const;
@@ -34,12 +42,20 @@ class Printer {
     std::uint8_t InkPercent(std::size_t slot) const;
     std::uint8_t Level() const;
     std::uint8_t PlatenGapDigit() const;
+    // The version reported: the firmware fault's, until an update replaces it.
+    std::string FirmwareVersion() const;
+    // Reporting "I00000": the update job must start with its header.
+    bool InRecoveryMode() const { return FirmwareVersion() == kRecoveryVersion; }
 
-    // Work queues behind work already under way.
-    void AddWork(std::int64_t durationMs, const std::string& reason, std::int64_t nowMs);
-    void BeginRestart(const std::string& newVersion, std::int64_t nowMs);
+    static constexpr char kRecoveryVersion[] = "I00000";
+
+    // Work queues behind work already under way; returns when it starts. An armed error-after
+    // fault is timed from the start of the first work after it was set.
+    std::int64_t AddWork(std::int64_t durationMs, const std::string& reason, std::int64_t nowMs);
+    // Returns when the printer is back.
+    std::int64_t BeginRestart(const std::string& newVersion, std::int64_t nowMs);
     void RememberJob(JobRecord record);
-    std::uint8_t NextJobNumber();
+    std::uint16_t NextJobNumber();
     // The only way for job execution to change what is kept; marks the state as changed.
     PrinterState& Edit() {
         changed_ = true;
@@ -55,4 +71,9 @@ class Printer {
     FaultSet faults_;
     bool changed_ = false;
     std::size_t jobsArriving_ = 0;
+    std::int64_t errorAtMs_ = 0;  // when the error-after fault strikes; 0: not armed
+    bool errorStruck_ = false;
+    std::string struckDuring_;
+    bool struckReported_ = true;
+    bool firmwareFaultSuperseded_ = false;
 };

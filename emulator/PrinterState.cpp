@@ -5,6 +5,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "CustomPaperRecord.h"
+
 namespace {
 template <typename Number>
 bool ReadNumber(const std::string& text, Number& value) {
@@ -38,6 +40,52 @@ bool ReadByteList(const std::string& text, Bytes& out) {
 void ReadFixedHex(const std::string& text, Bytes& out) {
     Bytes bytes;
     if (FromHex(text, bytes) && bytes.size() == out.size()) out = std::move(bytes);
+}
+
+// "16:5,17:5": held alignment values by index.
+std::string HeldText(const std::map<std::uint8_t, std::uint8_t>& held) {
+    std::string text;
+    for (const auto& [index, value] : held) {
+        text += (text.empty() ? "" : ",") + std::to_string(index) + ":" + std::to_string(value);
+    }
+    return text;
+}
+
+void ReadHeld(const std::string& text, std::map<std::uint8_t, std::uint8_t>& held) {
+    std::map<std::uint8_t, std::uint8_t> values;
+    std::stringstream stream(text);
+    std::string item;
+    while (std::getline(stream, item, ',')) {
+        const auto colon = item.find(':');
+        std::uint8_t index = 0, value = 0;
+        if (colon == std::string::npos || !ReadByte(item.substr(0, colon), index) ||
+            !ReadByte(item.substr(colon + 1), value) || index >= PrinterState::kAlignmentValues) {
+            return;
+        }
+        values[index] = value;
+    }
+    held = std::move(values);
+}
+
+// Readable fields of a slot, kept beside its body so a test can read or set them by name.
+constexpr struct {
+    const char* key;
+    std::size_t offset;
+} kSlotFields[] = {{"platen", CustomPaperRecord::kPlaten},
+                   {"thickness", CustomPaperRecord::kThickness},
+                   {"paperType", CustomPaperRecord::kPaperType}};
+
+void ReadSlotField(const std::string& field, const std::string& value, PrinterState::Slot& slot) {
+    // A slot set up by its fields alone starts from what the program writes.
+    if (slot.body == Bytes(PrinterState::kSlotBodySize, 0))
+        slot.body = CustomPaperRecord::Template();
+    if (field == "name") {
+        CustomPaperRecord::SetName(slot.body, value);
+        return;
+    }
+    for (const auto& known : kSlotFields) {
+        if (field == known.key) ReadByte(value, slot.body[known.offset]);
+    }
 }
 
 // "slot3.body" -> index 2 and field "body"; false when the key is not of that shape.
@@ -76,15 +124,29 @@ std::string PrinterState::Serialize() const {
     out << "gapCode=" << unsigned{gapCode} << '\n';
     out << "alignmentBi=" << ToHex(alignmentBi) << '\n';
     out << "alignmentUni=" << ToHex(alignmentUni) << '\n';
+    out << "heldAlignmentBi=" << HeldText(heldBi) << '\n';
+    out << "heldAlignmentUni=" << HeldText(heldUni) << '\n';
+    out << "sensorResult=" << sensorResult << '\n';
     out << "nextJobNumber=" << nextJobNumber << '\n';
     out << "totalPages=" << totalPages << '\n';
     out << "cleanings=" << cleanings << '\n';
     for (std::size_t i = 0; i < kSlotCount; ++i) {
         out << "slot" << i + 1 << ".registered=" << (slots[i].registered ? 1 : 0) << '\n';
         out << "slot" << i + 1 << ".body=" << ToHex(slots[i].body) << '\n';
+        if (!slots[i].registered) continue;
+        out << "slot" << i + 1 << ".name=" << CustomPaperRecord::Name(slots[i].body) << '\n';
+        for (const auto& field : kSlotFields) {
+            out << "slot" << i + 1 << "." << field.key << "="
+                << unsigned{slots[i].body[field.offset]} << '\n';
+        }
     }
     for (std::size_t i = 0; i < jobs.size(); ++i) {
-        out << "job" << i + 1 << ".record=" << ToHex(jobs[i].Encode()) << '\n';
+        const JobRecord& job = jobs[i];
+        out << "job" << i + 1 << ".record=" << ToHex(job.Encode()) << '\n';
+        if (job.startMs != 0 || job.endMs != 0) {
+            out << "job" << i + 1 << ".start=" << job.startMs << '\n';
+            out << "job" << i + 1 << ".end=" << job.endMs << '\n';
+        }
     }
     return out.str();
 }
@@ -92,7 +154,7 @@ std::string PrinterState::Serialize() const {
 void PrinterState::Parse(const std::string& text) {
     std::stringstream stream(text);
     std::string line;
-    std::deque<JobRecord> readJobs;
+    std::map<std::size_t, JobRecord> readJobs;  // by position, so .start and .end find their record
     bool jobsSeen = false;
     while (std::getline(stream, line)) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
@@ -134,21 +196,39 @@ void PrinterState::Parse(const std::string& text) {
             ReadNumber(value, nextJobNumber);
         } else if (key == "totalPages") {
             ReadNumber(value, totalPages);
+        } else if (key == "heldAlignmentBi") {
+            ReadHeld(value, heldBi);
+        } else if (key == "heldAlignmentUni") {
+            ReadHeld(value, heldUni);
+        } else if (key == "sensorResult") {
+            sensorResult = value;
         } else if (key == "cleanings") {
             ReadNumber(value, cleanings);
         } else if (SplitIndexed(key, "slot", kSlotCount, index, field)) {
-            if (field == "registered") slots[index].registered = value == "1";
-            if (field == "body") ReadFixedHex(value, slots[index].body);
-        } else if (SplitIndexed(key, "job", kRememberedJobs, index, field) && field == "record") {
+            if (field == "registered") {
+                slots[index].registered = value == "1";
+            } else if (field == "body") {
+                ReadFixedHex(value, slots[index].body);
+            } else {
+                ReadSlotField(field, value, slots[index]);
+            }
+        } else if (SplitIndexed(key, "job", kRememberedJobs, index, field)) {
             jobsSeen = true;
             Bytes bytes;
-            JobRecord record;
-            if (FromHex(value, bytes) && JobRecord::Decode(bytes, record)) {
-                readJobs.push_back(record);
+            if (field == "record" && FromHex(value, bytes)) {
+                JobRecord record;
+                if (JobRecord::Decode(bytes, record)) readJobs[index] = record;
+            } else if (field == "start" && readJobs.count(index)) {
+                ReadNumber(value, readJobs[index].startMs);
+            } else if (field == "end" && readJobs.count(index)) {
+                ReadNumber(value, readJobs[index].endMs);
             }
         }
     }
-    if (jobsSeen) jobs = std::move(readJobs);
+    if (jobsSeen) {
+        jobs.clear();
+        for (auto& [position, record] : readJobs) jobs.push_back(std::move(record));
+    }
 }
 
 bool PrinterState::Save(const std::string& path) const {

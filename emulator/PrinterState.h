@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <deque>
+#include <map>
 #include <string>
 
 #include "Bytes.h"
@@ -12,7 +13,7 @@
 // unknown keys and unreadable values are ignored, so a damaged file degrades to defaults.
 struct PrinterState {
     static constexpr std::size_t kSlotCount = 10;
-    // A slot's detail body: offsets 9..106 of the 107-byte write packet.
+    // A slot's detail body: offsets 9..106 of the 107-byte write packet (CustomPaperRecord).
     static constexpr std::size_t kSlotBodySize = 98;
     static constexpr std::size_t kAlignmentValues = 64;
     static constexpr std::size_t kRememberedJobs = 10;
@@ -35,6 +36,9 @@ struct PrinterState {
     std::array<Slot, kSlotCount> slots{};
     Bytes alignmentBi = Bytes(kAlignmentValues, 0);
     Bytes alignmentUni = Bytes(kAlignmentValues, 0);
+    // DA values received but not yet saved (SV) or dropped (LD): value index -> value.
+    std::map<std::uint8_t, std::uint8_t> heldBi, heldUni;
+    std::string sensorResult;  // what the sensor read last (automatic alignment, nozzle check)
     std::uint8_t paperThickness = 0;  // last PH, 0.1 mm
     std::uint8_t gapCode = 0;         // last SN set
     std::deque<JobRecord> jobs;       // newest first

@@ -18,6 +18,7 @@ constexpr std::size_t kMaxConnections = 256;
 constexpr std::size_t kJournalPackets = 1000;
 constexpr std::size_t kJournalPacketHex = 256;
 constexpr std::size_t kJournalNotes = 100;
+constexpr std::size_t kJournalPages = 1000;
 
 std::string HexPrefix(const std::uint8_t* data, std::size_t length, std::size_t limit) {
     return ToHex(data, std::min(length, limit));
@@ -33,6 +34,16 @@ std::string PacketList(const Bytes& data, const std::vector<JobPacket>& packets)
             .Add("length", static_cast<std::int64_t>(packet.length))
             .Add("hex", HexPrefix(data.data() + packet.offset, packet.length, kJournalPacketHex));
         if (!packet.complete) item.Add("complete", false);
+        list += (i ? "," : "") + item.Text();
+    }
+    return list + "]";
+}
+// Size in points and text of each page, for tests that check what a sample page says.
+std::string PageList(const std::vector<PdfDocument::Page>& pages) {
+    std::string list = "[";
+    for (std::size_t i = 0; i < pages.size() && i < kJournalPages; ++i) {
+        JsonLine item;
+        item.Add("width", pages[i].width).Add("height", pages[i].height).Add("text", pages[i].text);
         list += (i ? "," : "") + item.Text();
     }
     return list + "]";
@@ -127,8 +138,11 @@ void RawJobPort::Finish(Connection& connection, std::int64_t nowMs, const char* 
     const std::vector<JobPacket> packets = JobStream::Parse(data.data(), data.size());
     JobExecution execution(printer_, nowMs);
     for (const JobPacket& packet : packets) execution.Run(data.data(), packet);
-    // A connection that brought nothing (a reachability probe) is no job worth remembering.
-    execution.Finish(connection.total, connection.total > 0 ? &connection.host : nullptr);
+    // A connection that brought nothing (a reachability probe) is no job worth remembering; one
+    // that broke off is a cancelled job.
+    const bool cancelled = std::string(ending) == "error" || std::string(ending) == "stopped";
+    execution.Finish(connection.total > 0 ? &connection.host : nullptr,
+                     cancelled && connection.total > 0);
 
     std::vector<std::string> notes = execution.Notes();
     if (notes.size() > kJournalNotes) notes.resize(kJournalNotes);
@@ -152,7 +166,14 @@ void RawJobPort::Finish(Connection& connection, std::int64_t nowMs, const char* 
         .Add("packetCount", static_cast<std::int64_t>(packets.size()))
         .Add("notes", notes)
         .Add("summary", execution.Summary())
+        .Add("actions", execution.Actions())
+        .Add("printed", execution.Printed())
         .Add("status", std::int64_t{printer_.StatusCode(nowMs)});
+    if (const JobRecord* record = execution.Remembered()) {
+        line.Add("jobNumber", std::int64_t{record->number})
+            .Add("jobState", std::int64_t{record->state});
+    }
+    if (!execution.PdfPages().empty()) line.AddRaw("pdfPages", PageList(execution.PdfPages()));
     journal_.Write(nowMs, line);
     if (connection.kept.capacity() > spareJobBuffer_.capacity()) {
         spareJobBuffer_ = std::move(connection.kept);

@@ -20,6 +20,8 @@ const ObjectIdentifier kHrDeviceEntry{1, 3, 6, 1, 2, 1, 25, 3, 2, 1};
 const ObjectIdentifier kHrPrinterEntry{1, 3, 6, 1, 2, 1, 25, 3, 5, 1};
 const ObjectIdentifier kSuppliesEntry{1, 3, 6, 1, 2, 1, 43, 11, 1, 1};
 const ObjectIdentifier kColorantEntry{1, 3, 6, 1, 2, 1, 43, 12, 1, 1};
+const ObjectIdentifier kLocalizationEntry{1, 3, 6, 1, 2, 1, 43, 7, 1, 1};
+constexpr std::int32_t kCharacterSetUtf8 = 106;
 }  // namespace
 
 const ObjectIdentifier& StandardObjects::DeviceIdOid() {
@@ -48,7 +50,7 @@ StandardObjects::StandardObjects(const Printer& printer, std::int64_t nowMs,
         lowInk = lowInk || printer.InkPercent(i) <= 25;
 
     AddText(Join(kSystem, {1, 0}),
-            model.name + " (emulated), firmware " + printer.State().firmwareVersion);
+            model.name + " (emulated), firmware " + printer.FirmwareVersion());
     objects_[Join(kSystem, {2, 0})] =
         SnmpMessage::VarBind{Join(kSystem, {2, 0}), SnmpMessage::kOid,
                              EncodeObjectIdentifier({1, 3, 6, 1, 4, 1, 1248, 1, 1, 2, 1})};
@@ -75,7 +77,14 @@ StandardObjects::StandardObjects(const Printer& printer, std::int64_t nowMs,
     objects_[Join(kHrPrinterEntry, {2, 1})] = SnmpMessage::VarBind{
         Join(kHrPrinterEntry, {2, 1}), SnmpMessage::kOctetString, Bytes{errorState, 0x00}};
 
+    // prtGeneralCurrentLocalization points at the one localization row: English, supply names
+    // and the like in UTF-8 (IANA character set 106). Supply readers ask for both before they
+    // trust any text of the supplies table.
+    AddInteger({1, 3, 6, 1, 2, 1, 43, 5, 1, 1, 2, 1}, 1);
     AddText({1, 3, 6, 1, 2, 1, 43, 5, 1, 1, 16, 1}, model.name);
+    AddText(Join(kLocalizationEntry, {2, 1, 1}), "en");
+    AddText(Join(kLocalizationEntry, {3, 1, 1}), "US");
+    AddInteger(Join(kLocalizationEntry, {4, 1, 1}), kCharacterSetUtf8);
     AddInteger({1, 3, 6, 1, 2, 1, 43, 10, 2, 1, 4, 1, 1},
                static_cast<std::int32_t>(printer.State().totalPages), kCounter32);
 

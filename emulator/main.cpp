@@ -1,5 +1,6 @@
 #include <sys/signalfd.h>
 
+#include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <string>
@@ -46,10 +47,22 @@ int main(int argc, char** argv) {
     PrinterModel model;
     PrinterModel::ForName(options.model, model);
     PrinterState state;
-    if (!options.statePath.empty() && !state.Load(options.statePath) &&
-        !state.Save(options.statePath)) {
-        return Fail("cannot write the state file " + options.statePath);
+    if (!options.statePath.empty()) state.Load(options.statePath);  // a missing one is created
+    // Set-up from the command line goes into the state, and from there into the state file.
+    if (!options.firmware.empty()) state.firmwareVersion = options.firmware;
+    if (options.nextJobNumber > 0)
+        state.nextJobNumber = static_cast<std::uint32_t>(options.nextJobNumber);
+    const auto nowMs = std::chrono::duration_cast<std::chrono::milliseconds>(
+                           std::chrono::system_clock::now().time_since_epoch())
+                           .count();
+    for (JobRecord job : options.jobs) {
+        if (job.number == 0) job.number = static_cast<std::uint16_t>(state.nextJobNumber++);
+        job.SetTime(nowMs);
+        state.jobs.push_front(job);
     }
+    while (state.jobs.size() > PrinterState::kRememberedJobs) state.jobs.pop_back();
+    if (!options.statePath.empty() && !state.Save(options.statePath))
+        return Fail("cannot write the state file " + options.statePath);
     Journal journal;
     if (!options.journalPath.empty() && !journal.Open(options.journalPath)) {
         return Fail("cannot open the journal " + options.journalPath);

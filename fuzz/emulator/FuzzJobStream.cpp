@@ -24,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     JobExecution execution(printer, 1'800'000'000'000);
     for (const JobPacket& packet : packets) execution.Run(data, packet);
     const std::string peer = "127.0.0.1";
-    execution.Finish(size, &peer);
+    execution.Finish(&peer);
 
     ChannelResponder responder(printer);
     std::size_t offset = 0;

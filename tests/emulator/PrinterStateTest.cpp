@@ -6,6 +6,7 @@
 
 #include <unistd.h>
 
+#include "CustomPaperRecord.h"
 #include "PrinterState.h"
 
 namespace {
@@ -20,6 +21,8 @@ PrinterState Sample() {
     state.slots[6].registered = true;
     state.slots[6].body.assign(PrinterState::kSlotBodySize, 0xAB);
     state.alignmentBi[0x13] = 0xFE;
+    state.heldUni = {{0x11, 4}, {0x12, 6}};
+    state.sensorResult = "Bi-d alignment #1 read at thickness 5, gap 2";
     state.busyUntilMs = 1'800'000'123'456;
     state.busyReason = "Head cleaning";
     state.nextJobNumber = 300;
@@ -27,9 +30,12 @@ PrinterState Sample() {
     record.number = 44;
     record.name = "Status sheet";
     record.owner = "127.0.0.1";
-    record.pages = 1;
+    record.paperLengthMm = 297;
     state.jobs.push_back(record);
     record.number = 43;
+    record.state = JobRecord::kPrinting;
+    record.startMs = 1'800'000'000'000;
+    record.endMs = 1'800'000'030'000;
     state.jobs.push_back(record);
     return state;
 }
@@ -51,6 +57,8 @@ TEST(PrinterState, SurvivesASaveAndLoad) {
     EXPECT_EQ(loaded.jobs[1].name, "Status sheet");
     EXPECT_TRUE(loaded.slots[6].registered);
     EXPECT_EQ(loaded.busyReason, "Head cleaning");
+    EXPECT_EQ(loaded.heldUni.at(0x12), 6);
+    EXPECT_EQ(loaded.jobs[1].endMs, 1'800'000'030'000);
     std::remove(path.c_str());
     PrinterState missing;
     EXPECT_FALSE(missing.Load(path));
@@ -66,7 +74,11 @@ TEST(PrinterState, DamagedLinesLeaveTheirDefaults) {
         "slot0.body=00\n"
         "slot2.body=ABCD\n"  // wrong size
         "slot2.registered=1\n"
-        "job1.record=00\n"
+        "job1.start=5\n"  // no record for it
+        "job2.record=" +
+        std::string(138, '0') +  // 69 bytes: longer than a record
+        "\n"
+        "heldAlignmentBi=1:2,x\n"
         "firmware=I99999\n"
         "no equals sign\n"
         "alignmentUni=" +
@@ -77,6 +89,27 @@ TEST(PrinterState, DamagedLinesLeaveTheirDefaults) {
     EXPECT_EQ(state.slots[1].body, Bytes(PrinterState::kSlotBodySize, 0));
     EXPECT_TRUE(state.slots[1].registered);
     EXPECT_TRUE(state.jobs.empty());
+    EXPECT_TRUE(state.heldBi.empty());
     EXPECT_EQ(state.firmwareVersion, "I99999");
     EXPECT_EQ(state.alignmentUni, Bytes(PrinterState::kAlignmentValues, 0));
+}
+
+// What a test writes by hand: a slot by its readable fields, a short job record.
+TEST(PrinterState, SlotsAndJobsCanBeSetUpByName) {
+    PrinterState state;
+    state.Parse(
+        "slot3.registered=1\n"
+        "slot3.name=Backlit Film\n"
+        "slot3.platen=4\n"
+        "slot3.paperType=97\n"
+        "job1.record=0109000501\n");
+    const Bytes& body = state.slots[2].body;
+    EXPECT_EQ(CustomPaperRecord::Name(body), "Backlit Film");
+    EXPECT_EQ(body[CustomPaperRecord::kPlaten], 4);
+    EXPECT_EQ(body[CustomPaperRecord::kPaperType], 97);
+    EXPECT_EQ(body[CustomPaperRecord::kFeed], 0xFF) << "the rest as the program's template";
+    ASSERT_EQ(state.jobs.size(), 1u);
+    EXPECT_EQ(ToHex(state.jobs[0].Encode()), "0109000501") << "answered as short as it was given";
+    EXPECT_EQ(state.jobs[0].state, JobRecord::kPaused);
+    EXPECT_NE(state.Serialize().find("slot3.thickness=255\n"), std::string::npos);
 }

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "FirmwareFileBuilder.h"
+
 namespace wire {
 
 Bytes WrappedRequest(const Bytes& command) {
@@ -93,19 +95,7 @@ Bytes SlotWrite(int slotNumber, int platen, int forward, int thickness, const st
 }
 
 Bytes FirmwareFile(const std::string& version, std::size_t payloadSize) {
-    Bytes file(32 + payloadSize, 0);
-    std::uint32_t sum = 0;
-    for (std::size_t i = 0; i < payloadSize; ++i) {
-        file[32 + i] = static_cast<std::uint8_t>(i * 31 + 7);
-        sum += file[32 + i];
-    }
-    for (int i = 0; i < 4; ++i) {
-        file[8 + i] = static_cast<std::uint8_t>(payloadSize >> (8 * i));
-        file[12 + i] = static_cast<std::uint8_t>(sum >> (8 * i));
-    }
-    for (std::size_t i = 0; i < 6 && i < version.size(); ++i)
-        file[16 + i] = static_cast<std::uint8_t>(version[i]);
-    return file;
+    return FirmwareFileBuilder::Build(version, payloadSize);
 }
 
 }  // namespace wire

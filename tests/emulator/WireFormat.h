@@ -17,7 +17,8 @@ Bytes Concat(std::initializer_list<Bytes> parts);
 Bytes Hex(const std::string& text);  // "4E 43 02 00" -> bytes; spaces ignored
 // The 107-byte slot write packet for slot number 1..10 with the given fields set.
 Bytes SlotWrite(int slotNumber, int platen, int forward, int thickness, const std::string& name);
-// A firmware file: 32-byte header with correct length and checksum, then payloadSize bytes.
+// A valid firmware file (six-character version): 32-byte header with correct length and
+// checksum, then payloadSize bytes.
 Bytes FirmwareFile(const std::string& version, std::size_t payloadSize);
 
 }  // namespace wire

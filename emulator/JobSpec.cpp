@@ -1,0 +1,93 @@
+#include "JobSpec.h"
+
+#include <charconv>
+
+namespace {
+bool ReadUnsigned(const std::string& text, unsigned low, unsigned high, unsigned& value) {
+    unsigned parsed = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), parsed);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size() || parsed < low ||
+        parsed > high) {
+        return false;
+    }
+    value = parsed;
+    return true;
+}
+
+bool ReadSource(const std::string& text, std::uint8_t& source) {
+    unsigned value = 0;
+    if (text == "roll") {
+        source = JobRecord::kRoll;
+    } else if (text == "sheet") {
+        source = JobRecord::kCutSheet;
+    } else if (text == "board") {
+        source = JobRecord::kPosterBoard;
+    } else if (ReadUnsigned(text, 0, 255, value)) {
+        source = static_cast<std::uint8_t>(value);
+    } else {
+        return false;
+    }
+    return true;
+}
+
+bool ReadPaper(const std::string& text, JobRecord& record) {
+    const auto x = text.find('x');
+    unsigned width = 0, length = 0;
+    if (x == std::string::npos || !ReadUnsigned(text.substr(0, x), 0, 65535, width) ||
+        !ReadUnsigned(text.substr(x + 1), 0, 65535, length)) {
+        return false;
+    }
+    record.paperWidthMm = static_cast<std::uint16_t>(width);
+    record.paperLengthMm = static_cast<std::uint16_t>(length);
+    return true;
+}
+}  // namespace
+
+bool JobSpec::Parse(const std::string& spec, JobRecord& record, std::string& error) {
+    std::size_t at = 0;
+    while (at < spec.size()) {
+        const auto equals = spec.find('=', at);
+        if (equals == std::string::npos) {
+            error = "--job: \"" + spec.substr(at) + "\" is not KEY=VALUE";
+            return false;
+        }
+        const std::string key = spec.substr(at, equals - at);
+        std::size_t end = key == "name" ? spec.size() : spec.find(',', equals);
+        if (end == std::string::npos) end = spec.size();
+        const std::string value = spec.substr(equals + 1, end - equals - 1);
+        at = end + 1;
+        unsigned number = 0;
+        bool ok = true;
+        if (key == "state") {
+            ok = JobRecord::StateFromText(value, record.state);
+        } else if (key == "number") {
+            ok = ReadUnsigned(value, 0, 65535, number);
+            record.number = static_cast<std::uint16_t>(number);
+        } else if (key == "source") {
+            ok = ReadSource(value, record.paperSource);
+        } else if (key == "owner") {
+            record.owner = value;
+        } else if (key == "ink") {
+            ok = ReadUnsigned(value, 0, 65535, number);
+            record.inkMicrolitres = static_cast<std::uint16_t>(number);
+        } else if (key == "paper") {
+            ok = ReadPaper(value, record);
+        } else if (key == "seconds") {
+            ok = ReadUnsigned(value, 0, 65535, number);
+            record.seconds = static_cast<std::uint16_t>(number);
+        } else if (key == "bytes") {
+            ok = ReadUnsigned(value, 1, JobRecord::kSize, number);
+            record.length = number;
+        } else if (key == "name") {
+            record.name = value;
+        } else {
+            error = "--job: unknown key \"" + key + "\"";
+            return false;
+        }
+        if (!ok) {
+            error = "--job: bad value for " + key + ": \"" + value + "\"";
+            return false;
+        }
+    }
+    return true;
+}
