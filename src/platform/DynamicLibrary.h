@@ -10,7 +10,8 @@ class DynamicLibrary {
     DynamicLibrary(const DynamicLibrary&) = delete;
     DynamicLibrary& operator=(const DynamicLibrary&) = delete;
 
-    // Loads by name (the normal library search) or by path; false when it cannot be loaded.
+    // Loads by path, or by name from the program's own folder first and then the normal library
+    // search; false when it cannot be loaded.
     bool Open(const std::string& nameOrPath);
     void Close();
     bool IsOpen() const { return handle_ != nullptr; }
