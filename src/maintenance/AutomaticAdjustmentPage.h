@@ -39,5 +39,5 @@ class AutomaticAdjustmentPage : public Page {
     void UpdateStartButtons();
     DotSizeChecks Checked(const AlignmentGroup& group);
 
-    PaperChoiceControls* paper_;
+    PaperChoiceControls* paper_ = nullptr;
 };
