@@ -3,6 +3,8 @@
 #include <array>
 
 #include "app/PlaceholderPage.h"
+#include "maintenance/AutomaticAdjustmentPage.h"
+#include "maintenance/ManualAlignmentPage.h"
 #include "maintenance/NozzleCleaningPage.h"
 
 namespace {
@@ -16,15 +18,15 @@ Page* MakePlaceholder(ServiceApp& app, QWidget* parent) {
 
 std::span<const PageEntry> OperationPages() {
     static const std::array<PageEntry, 9> kPages = {{
-        {1, MakePlaceholder<1>, true},
+        {AutomaticAdjustmentPage::kPageNumber, MakePage<AutomaticAdjustmentPage>, true},
         {NozzleCleaningPage::kPageNumber, MakePage<NozzleCleaningPage>, false},
         {3, MakePlaceholder<3>, true},
         {4, MakePlaceholder<4>, false},
         {5, MakePlaceholder<5>, true},
         {6, MakePlaceholder<6>, false},
         {7, MakePlaceholder<7>, false},
-        {8, MakePlaceholder<8>, true},
-        {9, MakePlaceholder<9>, true},
+        {ManualAlignmentPage::kBidirectionalPage, ManualAlignmentPage::MakeBidirectional, true},
+        {ManualAlignmentPage::kUnidirectionalPage, ManualAlignmentPage::MakeUnidirectional, true},
     }};
     return kPages;
 }

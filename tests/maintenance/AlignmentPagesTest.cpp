@@ -1,0 +1,223 @@
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "UiTestBench.h"
+#include "comm/CommLibrary.h"
+#include "driversettings/DriverMediaList.h"
+#include "driversettings/DriverSettingsLibrary.h"
+#include "maintenance/AutomaticAdjustmentPage.h"
+#include "maintenance/ManualAlignmentPage.h"
+#include "pagekit/AlignmentValueBox.h"
+#include "pagekit/ControlDressing.h"
+#include "pagekit/InkImageStrip.h"
+
+namespace {
+
+using Bytes = std::vector<uint8_t>;
+const Bytes kReady = {0x03, 0x00, 0x01, 0x01, 0x04};
+const Bytes kBusy = {0x03, 0x00, 0x01, 0x01, 0x03};
+
+Bytes Reply(const std::string& text) {
+    const std::string line = "@BDC PS\r\n" + text + ";";
+    return {line.begin(), line.end()};
+}
+// The panel's platen gap setting "0" lets the job choose the gap.
+const Bytes kGapAuto = Reply("SN:010"), kGapFixed = Reply("SN:011");
+
+// The bench's scripted printer and driver, which offers Glossy Twelve (thickness 5), Matte Three
+// (3) and Canvas Seven (2) after the first entry of the media list.
+class AlignmentPageTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        // The driver's media list is kept per printer name for the whole process, and only
+        // while an instance lives: each test takes a printer of its own.
+        static int tests = 0;
+        const std::string printer = "desk" + std::to_string(++tests);
+        bench.app->selectedPrinter().printerName = printer;
+        Script({}, {kReady});
+        ASSERT_TRUE(bench.app->commLibrary()->Load(printer, false));
+        bench.app->driverSettingsLibrary()->Load(printer);
+    }
+    void Script(const std::vector<Bytes>& replies, const std::vector<Bytes>& statuses) {
+        bench.printer.Reset();
+        bench.ScriptPrinter("ZENTA Corvid 4000");
+        for (const Bytes& reply : replies)
+            bench.printer.QueueReceive(static_cast<int32_t>(reply.size()), reply);
+        for (const Bytes& status : statuses) bench.ScriptStatus(status);
+        bench.messages.Clear();
+        bench.spooler.jobs.clear();
+    }
+    template <typename Control = QWidget>
+    static Control* Find(Page& page, int id) {
+        return qobject_cast<Control*>(FindControl(&page, id));
+    }
+    // The media entry; with the first one the thickness is typed.
+    static void ChoosePaper(Page& page, int media, const QString& typed) {
+        Find<QComboBox>(page, 1096)->setCurrentIndex(media);
+        if (media == 0) Find<QLineEdit>(page, 1098)->setText(typed);
+    }
+    static void Check(Page& page, int id, bool on) {
+        if (Find<QCheckBox>(page, id)->isChecked() != on) Find<QCheckBox>(page, id)->click();
+    }
+    std::vector<QString> Texts(const std::vector<int32_t>& ids) const {
+        std::vector<QString> texts;
+        for (int32_t id : ids) texts.push_back(bench.app->LoadText(id));
+        return texts;
+    }
+    Bytes SentJob() const {
+        return bench.spooler.jobs.empty() ? Bytes{} : bench.spooler.jobs[0].bytes;
+    }
+    static Bytes Of(const JobBuffer& job) { return {job.Bytes().begin(), job.Bytes().end()}; }
+
+    UiTestBench bench;
+    const DriverMediaList mediaCache{nullptr, {}, {}};
+};
+
+class AutomaticAdjustmentPageTest : public AlignmentPageTest {
+  protected:
+    void SetUp() override {
+        AlignmentPageTest::SetUp();
+        page.PageActivated();
+    }
+    void CheckBoth(const DotSizeChecks& bi, const DotSizeChecks& uni) {
+        for (int k = 0; k < kDotSizeCount; ++k) {
+            Check(page, AutomaticAdjustmentPage::kBidirectional.dotSizeBoxes[k], bi[k]);
+            Check(page, AutomaticAdjustmentPage::kUnidirectional.dotSizeBoxes[k], uni[k]);
+        }
+    }
+    AutomaticAdjustmentPage page{*bench.app, nullptr};
+};
+
+TEST_F(AutomaticAdjustmentPageTest, GapListFollowsThicknessAndMedia) {
+    struct Step {
+        int media;
+        QString typed, thickness;
+        std::vector<int32_t> gaps;  // empty: the list is disabled
+        int32_t selected;
+    };
+    const std::vector<Step> steps = {
+        {0, "5", "5", {10151, 10152, 10153}, 10153},         // after an empty box: standard
+        {0, "2", "2", {10151, 10152, 10153, 10154}, 10153},  // the choice stays
+        {0, "25", "16", {10151}, 10151},
+        {0, "\u0663", "", {}, 0},
+        {0, "0", "1", {10151, 10152, 10153, 10154}, 10153},
+        {1, "", "5", {10150, 10151, 10152, 10153}, 10150},  // the media's thickness and gap
+        {3, "", "2", {10150, 10151, 10152, 10153, 10154}, 10150},
+        {0, "", "", {}, 0},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.typed.toStdString() + " " + std::to_string(step.media));
+        ChoosePaper(page, step.media, step.typed);
+        EXPECT_EQ(Find<QLineEdit>(page, 1098)->text(), step.thickness);
+        EXPECT_EQ(Find<QLineEdit>(page, 1098)->isReadOnly(), step.media != 0);
+        auto* gap = Find<QComboBox>(page, 1101);
+        ASSERT_EQ(gap->isEnabled(), !step.gaps.empty());
+        if (step.gaps.empty()) continue;
+        std::vector<QString> shown;
+        for (int i = 0; i < gap->count(); ++i) shown.push_back(gap->itemText(i));
+        EXPECT_EQ(shown, Texts(step.gaps));
+        EXPECT_EQ(gap->currentText(), bench.app->LoadText(step.selected));
+    }
+}
+
+TEST_F(AutomaticAdjustmentPageTest, StartNeedsADotSizeAndAThickness) {
+    struct Row {
+        int media;
+        QString typed;
+        DotSizeChecks bi, uni;
+        bool biEnabled, uniEnabled;
+    };
+    for (const Row& row : std::vector<Row>{
+             {0, "", {true, false, false, false}, {}, false, false},
+             {0, "5", {}, {}, false, false},
+             {0, "5", {true, false, false, false}, {}, true, false},
+             {2, "", {false, true, false, false}, {false, false, true, false}, true, true},
+         }) {
+        ChoosePaper(page, row.media, row.typed);
+        CheckBoth(row.bi, row.uni);
+        EXPECT_EQ(Find(page, 1053)->isEnabled(), row.biEnabled);
+        EXPECT_EQ(Find(page, 1054)->isEnabled(), row.uniEnabled);
+        EXPECT_TRUE(Find(page, 1055)->isEnabled());
+    }
+}
+
+TEST_F(AutomaticAdjustmentPageTest, StartSendsTheJobAndWaitsForThePrinter) {
+    const DotSizeChecks oneAndThree = {true, false, true, false};
+    struct Row {
+        int media;
+        std::vector<Bytes> replies;
+        Bytes statusOnceSent;
+        int32_t message;
+        int gapCode;  // of the job sent; -1: nothing sent
+    };
+    for (const Row& row : std::vector<Row>{
+             {0, {kGapAuto}, kReady, 10900, 3},  // the standard gap typed
+             {0, {kGapFixed}, kReady, 80900, -1},
+             {1, {kGapAuto}, kReady, 901, -1},
+             {0, {kGapAuto}, kBusy, 10902, 3},
+         }) {
+        SCOPED_TRACE(row.message);
+        ChoosePaper(page, row.media, "5");
+        CheckBoth(oneAndThree, {});
+        Script(row.replies, {kReady, row.statusOnceSent});
+        const int64_t start = bench.clock.NowMs();
+        Find<QPushButton>(page, 1053)->click();
+
+        EXPECT_EQ(bench.messages.texts(), Texts({row.message}));
+        const TimedJob expected = AutomaticAlignmentJob(
+            AlignmentDirection::Bidirectional, 5, static_cast<uint8_t>(row.gapCode), oneAndThree);
+        EXPECT_EQ(SentJob(), row.gapCode < 0 ? Bytes{} : Of(expected.job));
+        EXPECT_EQ(bench.clock.NowMs() - start >= expected.timeLimitMs, row.message == 10902);
+    }
+}
+
+class ManualAlignmentPageTest : public AlignmentPageTest {
+  protected:
+    ManualAlignmentPage uni{*bench.app, AlignmentDirection::Unidirectional, nullptr};
+};
+
+TEST_F(ManualAlignmentPageTest, PrintSendsTheCheckedRowsThenReturnsToNeutral) {
+    constexpr auto kUni = AlignmentDirection::Unidirectional;
+    const DotSizeChecks checked = {true, false, true, false};
+    uni.PageActivated();
+    EXPECT_EQ(bench.app->inkImageStrip()->SlotCount(), 4);
+    ChoosePaper(uni, 0, "5");
+    AlignmentValues values;
+    for (int k = 1; k <= kDotSizeCount; ++k) {
+        Check(uni, 1163 + k, checked[k - 1]);
+        for (int c = 0; c < AlignmentValueCount(kUni); ++c) {
+            auto* box = Find<AlignmentValueBox>(uni, ManualAlignmentPage::ValueBoxId(kUni, k, c));
+            EXPECT_EQ(box->isEnabled(), checked[k - 1]);
+            box->setText(QString::number(1 + (k + c) % 9));
+            values[k - 1].push_back(1 + (k + c) % 9);
+        }
+    }
+    Script({kGapAuto}, {kReady});
+    Find<QPushButton>(uni, 1145)->click();
+
+    EXPECT_EQ(SentJob(), Of(AlignmentPatternJob(kUni, 5, 3, checked, values)));
+    EXPECT_EQ(bench.clock.sleptMs(), 3000);
+    EXPECT_EQ(bench.messages.texts(), Texts({80902}));
+    EXPECT_EQ(Find<AlignmentValueBox>(uni, ManualAlignmentPage::ValueBoxId(kUni, 3, 6))->Value(),
+              5);
+}
+
+TEST(AlignmentReviewTest, PagesShowTheirMessagesAndLeaveWithoutAJob) {
+    UiTestBench bench(LaunchMode::MessageReview);
+    AutomaticAdjustmentPage automatic(*bench.app, nullptr);
+    ManualAlignmentPage manual(*bench.app, AlignmentDirection::Unidirectional, nullptr);
+    automatic.PageActivated();
+    manual.PageActivated();
+    manual.PageDeactivated();
+    std::vector<QString> expected;
+    for (int32_t id : {10900, 10902, 10901, 80901, 80900, 80902, 80903})
+        expected.push_back(bench.app->LoadText(id));
+    EXPECT_EQ(bench.messages.texts(), expected);
+    EXPECT_TRUE(bench.spooler.jobs.empty());
+}
+
+}  // namespace
