@@ -74,8 +74,8 @@ constexpr auto kTexts = [] {
 
 constexpr auto kRects = [] {
     std::array<ControlRect, 5 + 3 * kDetailLines.size()> rects{{
-        {kListLabel, 15, 10, 285, 28},
-        {CustomPaperCallPage::kSettingList, 15, 30, 285, 201},
+        {kListLabel, 15, 10, 315, 28},
+        {CustomPaperCallPage::kSettingList, 15, 30, 315, 201},
         {CustomPaperCallPage::kCallButton, 380, 218, 480, 242},
         {CustomPaperCallPage::kEditButton, 490, 218, 590, 242},
         {Page::kHelpButton, 11, 220, 124, 242},
@@ -83,9 +83,9 @@ constexpr auto kRects = [] {
     size_t n = 5;
     int top = kDetailTop;
     for (const DetailLine& line : kDetailLines) {
-        rects[n++] = {line.label, 300, top, 455, top + 18};
-        rects[n++] = {line.colon, 455, top, 463, top + 18};
-        rects[n++] = {line.value, 465, top, 590, top + 18};
+        rects[n++] = {line.label, 330, top, 470, top + 18};
+        rects[n++] = {line.colon, 470, top, 478, top + 18};
+        rects[n++] = {line.value, 480, top, 590, top + 18};
         top += kDetailStep;
     }
     return rects;
