@@ -42,6 +42,7 @@ class CustomPaperEndToEndTest : public ::testing::Test {
     // A new application object and main window, as when the program starts again.
     void StartProgram() {
         window.reset();
+        app.reset();
         app = std::make_unique<ServiceApp>(SERVATO_BIN_DIR,
                                            ServiceApp::Platform{messages, clock, spooler});
         ASSERT_EQ(app->CreateOwnedObjects(), 0);
