@@ -97,6 +97,7 @@ bool MainWindow::CreatePages() {
     }
     for (Page* page : pages_) {
         if (page == nullptr || !page->IsCreated()) return false;
+        connect(page, &Page::showPageRequested, this, &MainWindow::ShowPage);
         page->move(0, kBannerHeight);
         page->hide();
     }

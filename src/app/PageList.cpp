@@ -3,6 +3,7 @@
 #include <array>
 
 #include "app/PlaceholderPage.h"
+#include "custompaper/pages/CustomPaperCallPage.h"
 #include "maintenance/AutomaticAdjustmentPage.h"
 #include "maintenance/ManualAlignmentPage.h"
 #include "maintenance/NozzleCleaningPage.h"
@@ -21,7 +22,7 @@ std::span<const PageEntry> OperationPages() {
         {AutomaticAdjustmentPage::kPageNumber, MakePage<AutomaticAdjustmentPage>, true},
         {NozzleCleaningPage::kPageNumber, MakePage<NozzleCleaningPage>, false},
         {3, MakePlaceholder<3>, true},
-        {4, MakePlaceholder<4>, false},
+        {CustomPaperCallPage::kPageNumber, MakePage<CustomPaperCallPage>, false},
         {5, MakePlaceholder<5>, true},
         {6, MakePlaceholder<6>, false},
         {7, MakePlaceholder<7>, false},

@@ -46,6 +46,10 @@ class Page : public QWidget {
     MessageAnswer Tell(int32_t textId, MessageIcon icon,
                        MessageButtons buttons = MessageButtons::Ok);
 
+  signals:
+    // The page asks the main window to show another page, as the page selector would.
+    void showPageRequested(int pageNumber);
+
   protected:
     ServiceApp& app() { return app_; }
 
