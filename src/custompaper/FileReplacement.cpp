@@ -108,7 +108,8 @@ int ReplaceFileContent(const std::string& path, std::string_view content) {
     struct stat info {};
     std::optional<mode_t> permissions;
     if (::stat(target->c_str(), &info) == 0) {
-        if (!S_ISREG(info.st_mode)) return -1;
+        // A file the user may not write stays as it is, though its folder would allow the rename.
+        if (!S_ISREG(info.st_mode) || ::access(target->c_str(), W_OK) != 0) return -1;
         permissions = info.st_mode & 07777;
     } else if (errno != ENOENT) {
         return -1;

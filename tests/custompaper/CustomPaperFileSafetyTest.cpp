@@ -56,13 +56,15 @@ TEST(CustomPaperFileSafety, AFailedWriteLeavesTheFileAsItWas) {
         const char* model;
         std::function<bool()> inChild;
         mode_t folderMode = 0755;
+        mode_t fileMode = 0666;
         bool folderInPlace = false;
     };
     const std::vector<Row> rows = {
         {"a file of another model", "ZENTA Heron 9000", nullptr},
         {"a folder without write permission", kModel, AsUserWithoutRights, 0555},
+        {"a file without write permission", kModel, AsUserWithoutRights, 0777, 0444},
         {"a full disk", kModel, WithFullDisk},
-        {"a folder in the file's place", kModel, nullptr, 0755, true},
+        {"a folder in the file's place", kModel, nullptr, 0755, 0755, true},
     };
     for (const Row& row : rows) {
         const TempFolder temp;
@@ -76,6 +78,7 @@ TEST(CustomPaperFileSafety, AFailedWriteLeavesTheFileAsItWas) {
         const std::string before = ReadFileText(path);
         ::chmod(temp.Path().c_str(), 0755);
         ::chmod(folder.c_str(), row.folderMode);
+        ::chmod(path.c_str(), row.fileMode);
         const int result = row.inChild ? WriteInChild(row.inChild, path)
                                        : file.Write(path, row.model, 2, Numbered(2));
         ::chmod(folder.c_str(), 0755);
