@@ -1,57 +1,11 @@
 #include "config/KeyValueFile.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
-#include <memory>
+
+#include "config/FileBytes.h"
 
 namespace {
-
-// A descriptor closed on every path out.
-class FileDescriptor {
-  public:
-    explicit FileDescriptor(int fd) : fd_(fd) {}
-    ~FileDescriptor() {
-        if (fd_ >= 0) ::close(fd_);
-    }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    int get() const { return fd_; }
-
-  private:
-    int fd_;
-};
-
-// The file's bytes up to the size limit, in one buffer. Only regular files are read: a folder
-// fails and a pipe could block the program.
-struct FileContent {
-    std::unique_ptr<char[]> data;
-    size_t size = 0;
-};
-
-bool ReadFile(const std::string& path, FileContent& content) {
-    // Non-blocking, so that opening a pipe put in a file's place cannot wait for a writer.
-    const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
-    if (file.get() < 0) return false;
-    struct stat info {};
-    if (::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode)) return false;
-    const size_t room =
-        std::min(static_cast<size_t>(std::max<off_t>(info.st_size, 0)), KeyValueFile::kMaxFileSize);
-    content.data = std::make_unique_for_overwrite<char[]>(room + 1);
-    content.size = 0;
-    while (content.size < room) {
-        const ssize_t got =
-            ::read(file.get(), content.data.get() + content.size, room - content.size);
-        if (got < 0 && errno == EINTR) continue;
-        if (got <= 0) break;
-        content.size += static_cast<size_t>(got);
-    }
-    return true;
-}
 
 // Finds the line of a key. Lines end in LF or CR LF and are cut into pieces of at most 255
 // characters, each piece counting as a line; a key matches at the start of a piece when "=" or
@@ -146,9 +100,9 @@ std::string UpToNul(std::string_view text) {
 KeyValueFile::KeyValueFile(std::string path) : path_(std::move(path)) {}
 
 std::optional<std::string> KeyValueFile::Lookup(std::string_view key) const {
-    FileContent content;
-    if (!ReadFile(path_, content)) return std::nullopt;
-    KeyScanner scanner(content.data.get(), content.size);
+    FileBytes content;
+    if (!content.Read(path_, kMaxFileSize)) return std::nullopt;
+    KeyScanner scanner(content.View().data(), content.View().size());
 
     std::string wanted(key);
     for (int hop = 0; hop <= kMaxAliasHops; ++hop) {

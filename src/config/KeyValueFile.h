@@ -4,12 +4,14 @@
 #include <string>
 #include <string_view>
 
+#include "config/LinePieces.h"
+
 // One settings file of "key=value" lines. A line "key:other" makes the lookup start again from
 // the top for "other". Lines hold at most 255 characters; longer ones are read as several lines.
 // Every lookup opens, reads and closes the file, so edits show at once and nothing is held open.
 class KeyValueFile {
   public:
-    static constexpr size_t kMaxLineLength = 255;
+    static constexpr size_t kMaxLineLength = LinePieces::kMaxLength;
     // Alias hops followed before a chain counts as a cycle.
     static constexpr int kMaxAliasHops = 32;
     // Settings files are a few hundred lines; anything beyond this size is not read.
