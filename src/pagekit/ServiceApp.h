@@ -15,6 +15,7 @@
 
 #include "comm/PrinterLink.h"
 #include "pagekit/ControlTables.h"
+#include "platform/QtFileDialogs.h"
 
 class Clock;
 class CommLibrary;
@@ -103,11 +104,16 @@ class ServiceApp {
     Spooler& spooler() { return platform_.spooler; }
     // A link to the printer for one user action, on the application's library and clock.
     PrinterLink Link() { return PrinterLink(commLibrary(), clock()); }
+    // The file open and save dialogs: the platform's, unless a test put its own in.
+    FileDialogs& fileDialogs() { return *fileDialogs_; }
+    void UseFileDialogs(FileDialogs& dialogs) { fileDialogs_ = &dialogs; }
 
   private:
     Platform platform_;
     LaunchMode launchMode_ = LaunchMode::Normal;
     SelectedPrinter selected_;
+    QtFileDialogs platformFileDialogs_;
+    FileDialogs* fileDialogs_ = &platformFileDialogs_;
     std::string programFolder_;
     std::unique_ptr<TextCatalog> texts_;
     std::unique_ptr<FontCache> fontCache_;
