@@ -3,7 +3,9 @@
 #include <array>
 
 #include "app/PlaceholderPage.h"
+#include "custompaper/pages/CustomFilePage.h"
 #include "custompaper/pages/CustomPaperCallPage.h"
+#include "custompaper/pages/CustomPaperRegistrationPage.h"
 #include "maintenance/AutomaticAdjustmentPage.h"
 #include "maintenance/ManualAlignmentPage.h"
 #include "maintenance/NozzleCleaningPage.h"
@@ -21,9 +23,9 @@ std::span<const PageEntry> OperationPages() {
     static const std::array<PageEntry, 9> kPages = {{
         {AutomaticAdjustmentPage::kPageNumber, MakePage<AutomaticAdjustmentPage>, true},
         {NozzleCleaningPage::kPageNumber, MakePage<NozzleCleaningPage>, false},
-        {3, MakePlaceholder<3>, true},
+        {CustomPaperRegistrationPage::kPageNumber, MakePage<CustomPaperRegistrationPage>, true},
         {CustomPaperCallPage::kPageNumber, MakePage<CustomPaperCallPage>, false},
-        {5, MakePlaceholder<5>, true},
+        {CustomFilePage::kPageNumber, MakePage<CustomFilePage>, true},
         {6, MakePlaceholder<6>, false},
         {7, MakePlaceholder<7>, false},
         {ManualAlignmentPage::kBidirectionalPage, ManualAlignmentPage::MakeBidirectional, true},
