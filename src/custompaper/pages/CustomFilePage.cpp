@@ -18,18 +18,16 @@
 #include "custompaper/CustomPaperFileListing.h"
 #include "custompaper/CustomPaperFolder.h"
 #include "custompaper/CustomPaperMedia.h"
-#include "custompaper/PrinterSlotMemory.h"
 #include "custompaper/pages/CustomFileFilter.h"
 #include "custompaper/pages/CustomFileSaveDialog.h"
 #include "custompaper/pages/CustomPaperControls.h"
 #include "custompaper/pages/CustomPaperMediaList.h"
 #include "custompaper/pages/SliderEdit.h"
 #include "custompaper/pages/TabPage.h"
+#include "custompaper/pages/ThicknessPatternPrint.h"
 #include "custompaper/pages/ThicknessPlatenControls.h"
 #include "pagekit/MarkCombo.h"
 #include "pagekit/ProgressDialog.h"
-#include "pagekit/ReadyWait.h"
-#include "platform/Clock.h"
 #include "platform/FileDialogs.h"
 #include "platform/SettingsStore.h"
 #include "platform/WaitCursor.h"
@@ -72,14 +70,11 @@ constexpr int32_t kCutTitle = 50023;
 constexpr int32_t kRollerTitle = 50024;
 constexpr int32_t kSuctionTitle = 50025;
 constexpr int32_t kNewSetting = 50110;
-constexpr int32_t kNotReady = 901;
 constexpr int32_t kOtherModel = 50900;
 constexpr int32_t kUnreadable = 50901;
 constexpr int32_t kPatternSent = 50904;
 
 constexpr int kActivationLimitMs = 60000;
-// The printer needs a moment to take the pattern job in.
-constexpr int kPatternSettleMs = 3000;
 constexpr int32_t kMinDensity = -50, kMaxDensity = 50;
 constexpr int32_t kMinFeed = -70, kMaxFeed = 70;
 constexpr int32_t kMinDry = 0, kMaxDry = 50;
@@ -254,7 +249,7 @@ void CustomFilePage::CreateControls() {
     auto* thickness = AddNamed<QLineEdit>(app(), this, kThicknessEdit, kThicknessTitle);
     AddLabel(this, kThicknessUnit);
     connect(AddButton(this, kThicknessPatternButton), &QPushButton::clicked, this,
-            [this] { PrintPattern(); });
+            [this] { PrintThicknessPatternFrom(app(), *this, kPatternSent); });
     AddLabel(this, kPlatenLabel);
     auto* platen = AddNamed<QComboBox>(app(), this, kPlatenList, kPlatenTitle);
     thickness_ = new ThicknessPlatenControls(app(), thickness, platen,
@@ -439,18 +434,6 @@ void CustomFilePage::OpenMediaSamples() {}
 void CustomFilePage::OpenQualitySamples() {}
 void CustomFilePage::OpenDensitySamples() {}
 void CustomFilePage::OpenFeedSamples() {}
-
-void CustomFilePage::PrintPattern() {
-    const std::string& printer = app().selectedPrinter().printerName;
-    if (WaitUntilReady(app(), printer, true, nullptr) == 0) {
-        Tell(kNotReady, MessageIcon::Warning);
-        return;
-    }
-    const WaitCursor cursor;
-    const int32_t sent = PrintThicknessPattern(app().spooler(), printer);
-    app().clock().SleepMs(kPatternSettleMs);
-    if (sent == 0) Tell(kPatternSent, MessageIcon::Information);
-}
 
 void CustomFilePage::Save() {
     CompleteFileEntryMedia(entry_, *app().mediaTable());

@@ -75,7 +75,6 @@ class CustomFilePage : public Page {
     void OpenQualitySamples();
     void OpenDensitySamples();
     void OpenFeedSamples();
-    void PrintPattern();
     void Save();
 
     const std::string& modelName();

@@ -20,13 +20,13 @@
 #include "custompaper/pages/RegisterDialog.h"
 #include "custompaper/pages/SliderEdit.h"
 #include "custompaper/pages/TabPage.h"
+#include "custompaper/pages/ThicknessPatternPrint.h"
 #include "custompaper/pages/ThicknessPlatenControls.h"
 #include "pagekit/ControlDressing.h"
 #include "pagekit/MarkCombo.h"
 #include "pagekit/ProgressDialog.h"
 #include "pagekit/ReadyWait.h"
 #include "pagekit/ServiceApp.h"
-#include "platform/Clock.h"
 #include "platform/WaitCursor.h"
 
 namespace {
@@ -63,14 +63,11 @@ constexpr int32_t kRollerTitle = 30018;
 constexpr int32_t kSuctionTitle = 30019;
 constexpr int32_t kOptionTitle = 30025;
 constexpr int32_t kUnknownMedia = 30120;
-constexpr int32_t kNotReady = 901;
 constexpr int32_t kNoMediaForFeedSamples = 30900;
 constexpr int32_t kUnreadable = 30901;
 constexpr int32_t kPatternSent = 30905;
 
 constexpr int kReadLimitMs = 60000;
-// The printer needs a moment to take the pattern job in.
-constexpr int kPatternSettleMs = 3000;
 constexpr int32_t kMinFeed = -70, kMaxFeed = 70;
 constexpr int32_t kMinDry = 0, kMaxDry = 50;
 
@@ -213,7 +210,8 @@ void CustomPaperRegistrationPage::CreateControls() {
     AddLabel(this, kThicknessUnit);
     auto* pattern = new QPushButton(this);
     SetControlId(pattern, kThicknessPatternButton);
-    connect(pattern, &QPushButton::clicked, this, [this] { PrintPattern(); });
+    connect(pattern, &QPushButton::clicked, this,
+            [this] { PrintThicknessPatternFrom(app(), *this, kPatternSent); });
     AddLabel(this, kPlatenLabel);
     auto* platen = AddNamed<QComboBox>(app(), this, kPlatenList, kPlatenTitle);
     thickness_ = new ThicknessPlatenControls(app(), thickness, platen,
@@ -405,17 +403,6 @@ void CustomPaperRegistrationPage::OpenFeedSamples() {
         Tell(kNoMediaForFeedSamples, MessageIcon::Warning);
         return;
     }
-}
-
-void CustomPaperRegistrationPage::PrintPattern() {
-    if (WaitUntilReady(app(), printerName(), true, nullptr) == 0) {
-        Tell(kNotReady, MessageIcon::Warning);
-        return;
-    }
-    const WaitCursor cursor;
-    const int32_t sent = PrintThicknessPattern(app().spooler(), printerName());
-    app().clock().SleepMs(kPatternSettleMs);
-    if (sent == 0) Tell(kPatternSent, MessageIcon::Information);
 }
 
 void CustomPaperRegistrationPage::Register() {

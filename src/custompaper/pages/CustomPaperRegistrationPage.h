@@ -63,7 +63,6 @@ class CustomPaperRegistrationPage : public Page {
     void UpdateFeedSamples();
     void OpenMediaSamples();
     void OpenFeedSamples();
-    void PrintPattern();
     void Register();
 
     CustomPaperSlotTable& slotTable();
