@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QTabWidget>
+#include <optional>
 
 #include "SlotReplyText.h"
 #include "UiTestBench.h"
@@ -225,25 +226,25 @@ TEST_F(RegistrationPageTest, RegisterDialogWritesTheWorkingSettingIntoTheChosenS
     table.Slot(1).name = "Canvas   ";
     struct Row {
         int slot;
-        QString typed;  // empty: the name the dialog shows
-        MessageAnswer answer;
+        QString typed;                        // empty: the name the dialog shows
+        std::optional<MessageAnswer> answer;  // to the question, when it is asked
         const Bytes& status;
         int spoolerResult;
         std::vector<int32_t> messages;
         bool accepted;
     };
     const std::vector<Row> rows = {
-        {4, "Film 100", MessageAnswer::Yes, kReady, 0, {30903}, true},
+        {4, "Film 100", {}, kReady, 0, {30903}, true},
         {1, "", MessageAnswer::No, kReady, 0, {30902}, false},
         {1, "", MessageAnswer::Yes, kReady, -1, {30902, 30904}, false},
-        {4, "Film", MessageAnswer::Yes, kBusy, 0, {901}, false},
-        {4, "   ", MessageAnswer::Yes, kReady, 0, {}, false},
+        {4, "Film", {}, kBusy, 0, {901}, false},
+        {4, "   ", {}, kReady, 0, {}, false},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.slot);
         Script({}, row.status);
         bench.spooler.writeResult = row.spoolerResult;
-        bench.messages.QueueAnswer(row.answer);
+        if (row.answer) bench.messages.QueueAnswer(*row.answer);
         RegisterDialog dialog(*bench.app, table, &page);
         EXPECT_EQ(qobject_cast<QComboBox*>(FindControl(&dialog, 1001))->currentIndex(), 4);
         qobject_cast<QComboBox*>(FindControl(&dialog, 1001))->setCurrentIndex(row.slot);
