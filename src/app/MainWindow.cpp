@@ -93,7 +93,9 @@ bool MainWindow::CreatePages() {
     pages_[0] = mainMenu_;
     for (const PageEntry& entry : pageList_) {
         if (entry.number < 1 || entry.number >= kPageCount) continue;
-        pages_[static_cast<size_t>(entry.number)] = entry.create(app_, client_);
+        Page* page = entry.create(app_, client_);
+        pages_[static_cast<size_t>(entry.number)] = page;
+        if (page != nullptr) connect(page, &Page::pageRequested, this, &MainWindow::ShowPage);
     }
     for (Page* page : pages_) {
         if (page == nullptr || !page->IsCreated()) return false;

@@ -46,6 +46,10 @@ class Page : public QWidget {
     MessageAnswer Tell(int32_t textId, MessageIcon icon,
                        MessageButtons buttons = MessageButtons::Ok);
 
+  signals:
+    // Asks the main window to show another page (0: the main menu).
+    void pageRequested(int pageNumber);
+
   protected:
     ServiceApp& app() { return app_; }
 
