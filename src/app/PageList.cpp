@@ -3,7 +3,9 @@
 #include <array>
 
 #include "app/PlaceholderPage.h"
+#include "firmware/FirmwareUpdatePage.h"
 #include "maintenance/NozzleCleaningPage.h"
+#include "status/PrinterStatusPage.h"
 
 namespace {
 
@@ -21,8 +23,8 @@ std::span<const PageEntry> OperationPages() {
         {3, MakePlaceholder<3>, true},
         {4, MakePlaceholder<4>, false},
         {5, MakePlaceholder<5>, true},
-        {6, MakePlaceholder<6>, false},
-        {7, MakePlaceholder<7>, false},
+        {PrinterStatusPage::kPageNumber, MakePage<PrinterStatusPage>, false},
+        {FirmwareUpdatePage::kPageNumber, MakePage<FirmwareUpdatePage>, false},
         {8, MakePlaceholder<8>, true},
         {9, MakePlaceholder<9>, true},
     }};
