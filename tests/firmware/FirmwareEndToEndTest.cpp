@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QTemporaryDir>
 #include <chrono>
@@ -58,6 +60,15 @@ bool WaitForStateLine(const EmulatedPrinter& printer, const std::string& line, i
         if (std::chrono::steady_clock::now() >= end) return false;
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
+}
+
+// Pictures for the documentation, written only when SERVATO_SCREENSHOTS names a folder.
+void SaveScreenshot(QWidget* window, const QString& name) {
+    const QString folder = qEnvironmentVariable("SERVATO_SCREENSHOTS");
+    if (folder.isEmpty()) return;
+    QApplication::processEvents();
+    QDir().mkpath(folder);
+    EXPECT_TRUE(window->grab().save(folder + "/" + name));
 }
 
 QAbstractButton* ButtonNamed(QWidget* page, const QString& name) {
@@ -126,6 +137,10 @@ TEST_F(FirmwareEndToEndTest, NewerFileReachesThePrinterWhichRestartsWithIt) {
         ButtonNamed(page, app.LoadText(70101))->click();
         EXPECT_EQ(shown(1065), "I20713");
         EXPECT_EQ(shown(1138), app.LoadText(70006));
+        if (leadIn != 0) {
+            window->show();
+            SaveScreenshot(window.get(), "page7.png");
+        }
 
         // The job must have arrived before the page asks after the printer, and the restart be
         // over before the page's time limit.

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QJsonArray>
 #include <QTemporaryDir>
 
@@ -20,6 +22,15 @@
 #include "status/TextViewer.h"
 
 namespace {
+
+// Pictures for the documentation, written only when SERVATO_SCREENSHOTS names a folder.
+void SaveScreenshot(QWidget* window, const QString& name) {
+    const QString folder = qEnvironmentVariable("SERVATO_SCREENSHOTS");
+    if (folder.isEmpty()) return;
+    QApplication::processEvents();
+    QDir().mkpath(folder);
+    EXPECT_TRUE(window->grab().save(folder + "/" + name));
+}
 
 QAbstractButton* ButtonNamed(QWidget* page, const QString& name) {
     for (QAbstractButton* button : page->findChildren<QAbstractButton*>())
@@ -86,6 +97,9 @@ TEST_F(StatusEndToEndTest, TheViewerShowsThePrintersJobsNewestFirst) {
         EXPECT_GE(found, at) << part.toStdString() << "\nin\n" << text.toStdString();
         at = std::max(at, found);
     }
+    window->show();
+    SaveScreenshot(window.get(), "page6.png");
+    SaveScreenshot(&page->viewer(), "page6-viewer.png");
     window->ShowPage(0);
     EXPECT_FALSE(page->viewer().isVisible());
 }
