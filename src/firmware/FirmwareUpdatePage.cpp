@@ -169,8 +169,8 @@ void FirmwareUpdatePage::CompareVersions() {
 
 void FirmwareUpdatePage::Browse() {
     SettingsStore store;
-    const FileDialogRequest request = {
-        ReadFirmwareFolder(store, QDir::homePath().toStdString()), kFileFilter, kFileExtension, {}};
+    const FileDialogRequest request = {ReadFirmwareFolder(store, QDir::homePath().toStdString()),
+                                       kFileFilter, kFileExtension};
     const std::string path = app().fileDialogs().ChooseFileToOpen(this, request);
     if (path.empty()) return;
     std::string version;

@@ -3,28 +3,14 @@
 #include <QFileDialog>
 #include <QStringList>
 
-namespace {
-
-std::string Choose(QWidget* owner, const FileDialogRequest& request, QFileDialog::AcceptMode mode) {
+std::string QtFileDialogs::ChooseFileToOpen(QWidget* owner, const FileDialogRequest& request) {
     QFileDialog dialog(owner, QString(), QString::fromStdString(request.folder),
                        QtFileFilter(request.filter));
-    dialog.setAcceptMode(mode);
-    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
-                                                       : QFileDialog::AnyFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(QString::fromStdString(request.defaultExtension));
-    if (!request.fileName.empty()) dialog.selectFile(QString::fromStdString(request.fileName));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     return dialog.selectedFiles().constFirst().toStdString();
-}
-
-}  // namespace
-
-std::string QtFileDialogs::ChooseFileToOpen(QWidget* owner, const FileDialogRequest& request) {
-    return Choose(owner, request, QFileDialog::AcceptOpen);
-}
-
-std::string QtFileDialogs::ChooseFileToSave(QWidget* owner, const FileDialogRequest& request) {
-    return Choose(owner, request, QFileDialog::AcceptSave);
 }
 
 QString QtFileFilter(std::string_view filter) {
