@@ -6,26 +6,17 @@
 
 #include "platform/FileDialogs.h"
 
-// File dialogs that answer the next scripted path (empty: cancelled) and keep what they were
-// asked for; with the script empty they answer as if cancelled.
+// Answers each dialog with the next scripted path (none left: cancelled) and keeps the requests.
 class ScriptedFileDialogs : public FileDialogs {
   public:
     std::string ChooseFileToOpen(QWidget*, const FileDialogRequest& request) override {
-        return Answer(request);
-    }
-    std::string ChooseFileToSave(QWidget*, const FileDialogRequest& request) override {
-        return Answer(request);
+        requests.push_back(request);
+        if (answers.empty()) return {};
+        std::string answer = std::move(answers.front());
+        answers.pop_front();
+        return answer;
     }
 
     std::deque<std::string> answers;
     std::vector<FileDialogRequest> requests;
-
-  private:
-    std::string Answer(const FileDialogRequest& request) {
-        requests.push_back(request);
-        if (answers.empty()) return {};
-        std::string answer = answers.front();
-        answers.pop_front();
-        return answer;
-    }
 };
