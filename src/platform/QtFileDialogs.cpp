@@ -24,7 +24,11 @@ QString QtFileFilter(std::string_view filter) {
             patterns << pattern;
             if (pattern.toLower() != pattern) patterns << pattern.toLower();
         }
-        filters << parts[at] + " (" + patterns.join(u' ') + ")";
+        // Qt shows the patterns itself: a list the description carries would show twice.
+        QString description = parts[at];
+        if (description.endsWith(u')') && description.contains(u'('))
+            description.truncate(description.lastIndexOf(u'('));
+        filters << description.trimmed() + " (" + patterns.join(u' ') + ")";
     }
     return filters.join(";;");
 }

@@ -12,6 +12,5 @@ class QtFileDialogs : public FileDialogs {
     std::string ChooseFileToOpen(QWidget* owner, const FileDialogRequest& request) override;
 };
 
-// "Name(*.X)|*.X|Other|*.Y;*.Z||" as Qt's filter list "Name(*.X) (*.X *.x);;Other (*.Y *.y *.Z
-// *.z)".
+// "Name(*.X)|*.X|Other|*.Y;*.Z||" as Qt's filter list "Name (*.X *.x);;Other (*.Y *.y *.Z *.z)".
 QString QtFileFilter(std::string_view filter);
