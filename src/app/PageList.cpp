@@ -4,9 +4,11 @@
 
 #include "app/PlaceholderPage.h"
 #include "custompaper/pages/CustomPaperCallPage.h"
+#include "firmware/FirmwareUpdatePage.h"
 #include "maintenance/AutomaticAdjustmentPage.h"
 #include "maintenance/ManualAlignmentPage.h"
 #include "maintenance/NozzleCleaningPage.h"
+#include "status/PrinterStatusPage.h"
 
 namespace {
 
@@ -24,8 +26,8 @@ std::span<const PageEntry> OperationPages() {
         {3, MakePlaceholder<3>, true},
         {CustomPaperCallPage::kPageNumber, MakePage<CustomPaperCallPage>, false},
         {5, MakePlaceholder<5>, true},
-        {6, MakePlaceholder<6>, false},
-        {7, MakePlaceholder<7>, false},
+        {PrinterStatusPage::kPageNumber, MakePage<PrinterStatusPage>, false},
+        {FirmwareUpdatePage::kPageNumber, MakePage<FirmwareUpdatePage>, false},
         {ManualAlignmentPage::kBidirectionalPage, ManualAlignmentPage::MakeBidirectional, true},
         {ManualAlignmentPage::kUnidirectionalPage, ManualAlignmentPage::MakeUnidirectional, true},
     }};

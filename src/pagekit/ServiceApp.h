@@ -20,6 +20,7 @@ class Clock;
 class CommLibrary;
 class CustomPaperSlotTable;
 class DriverSettingsLibrary;
+class FileDialogs;
 class FontCache;
 class InkImageStrip;
 class MediaTable;
@@ -101,11 +102,17 @@ class ServiceApp {
     Messages& messages() { return platform_.messages; }
     Clock& clock() { return platform_.clock; }
     Spooler& spooler() { return platform_.spooler; }
+    // The file open and save dialogs: Qt's, unless a test put its own in place (null restores
+    // Qt's).
+    FileDialogs& fileDialogs();
+    void UseFileDialogs(FileDialogs* dialogs) { fileDialogs_ = dialogs; }
     // A link to the printer for one user action, on the application's library and clock.
     PrinterLink Link() { return PrinterLink(commLibrary(), clock()); }
 
   private:
     Platform platform_;
+    std::unique_ptr<FileDialogs> qtFileDialogs_;
+    FileDialogs* fileDialogs_ = nullptr;
     LaunchMode launchMode_ = LaunchMode::Normal;
     SelectedPrinter selected_;
     std::string programFolder_;
