@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QStringList>
 #include <QTemporaryDir>
 
@@ -16,6 +18,7 @@
 #include "custompaper/CustomPaperSlot.h"
 #include "driversettings/DriverSettingsLibrary.h"
 #include "pagekit/ControlDressing.h"
+#include "pagekit/ProgressDialog.h"
 #include "pagekit/ServiceApp.h"
 #include "platform/CupsSpooler.h"
 #include "platform/RegKey.h"
@@ -51,6 +54,24 @@ std::vector<std::string> Received(const std::vector<JournalEntry>& jobs) {
     return received;
 }
 
+// The program's spooler, with a user who presses Cancel in the run's progress window once the
+// given number of pages has been spooled.
+class SpoolerWithUser : public CupsSpooler {
+  public:
+    int WritePdfJob(const std::string& printer, const std::string& title,
+                    std::span<const uint8_t> pdf, const JobOptions& options) override {
+        const int result = CupsSpooler::WritePdfJob(printer, title, pdf, options);
+        if (--cancelAfterPages == 0) {
+            for (QWidget* window : QApplication::topLevelWidgets()) {
+                auto* progress = qobject_cast<ProgressDialog*>(window);
+                if (progress != nullptr && progress->isVisible()) progress->cancelButton()->click();
+            }
+        }
+        return result;
+    }
+    int cancelAfterPages = -1;
+};
+
 class SamplePrintEndToEndTest : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -73,6 +94,16 @@ class SamplePrintEndToEndTest : public ::testing::Test {
         ASSERT_TRUE(app.driverSettingsLibrary()->Load(printer.Queue()));
     }
 
+    void FeedSamples(const CustomPaperSlot& slot, int minimum, int maximum) {
+        PaperFeedDialog dialog(app, slot, nullptr);
+        auto edit = [&dialog](int id) {
+            return qobject_cast<QLineEdit*>(FindControl(&dialog, id));
+        };
+        edit(PaperFeedDialog::kMinimumEdit)->setText(QString::number(minimum));
+        edit(PaperFeedDialog::kMaximumEdit)->setText(QString::number(maximum));
+        Press(&dialog, SampleDialog::kSamplePrint);
+    }
+
     std::string Messages() const {
         QStringList texts;
         for (const QString& text : messages.texts()) texts << text;
@@ -91,7 +122,7 @@ class SamplePrintEndToEndTest : public ::testing::Test {
     EmulatedPrinter printer{sandbox, {.model = "ZENTA Corvid 4000"}};
     RecordingMessages messages;
     VirtualClock clock;
-    CupsSpooler spooler;
+    SpoolerWithUser spooler;
     ServiceApp app{SERVATO_BIN_DIR, ServiceApp::Platform{messages, clock, spooler}};
 };
 
@@ -105,10 +136,7 @@ TEST_F(SamplePrintEndToEndTest, PaperFeedSamplesOnSheetsArriveGroupedWithTheirLa
                                .paperCut = 1,
                                .platen = 2,
                                .roller = 3};
-    PaperFeedDialog dialog(app, slot, nullptr);
-    qobject_cast<QLineEdit*>(FindControl(&dialog, PaperFeedDialog::kMinimumEdit))->setText("-20");
-    qobject_cast<QLineEdit*>(FindControl(&dialog, PaperFeedDialog::kMaximumEdit))->setText("-18");
-    Press(&dialog, SampleDialog::kSamplePrint);
+    FeedSamples(slot, -20, -18);
 
     EXPECT_EQ(Messages(), "");
     const auto jobs = printer.WaitForJournal(EmulatedPrinter::Event("job"), 6, 30000);
@@ -126,6 +154,21 @@ TEST_F(SamplePrintEndToEndTest, PaperFeedSamplesOnSheetsArriveGroupedWithTheirLa
             EXPECT_NEAR(pageSize.toObject().value("height").toDouble(), 160 * 72 / 25.4, 1);
         }
     }
+}
+
+TEST_F(SamplePrintEndToEndTest, CancelBetweenPagesStopsTheRunAndClosesTheGroup) {
+    Choose({"InputSlot=Sheet", "PageSize=A4"});
+    spooler.cancelAfterPages = 1;
+    FeedSamples(CustomPaperSlot{.mediaId = 9}, 0, 4);
+
+    EXPECT_EQ(Messages(), "");
+    const auto jobs = printer.WaitForJournal(EmulatedPrinter::Event("job"), 3, 30000);
+    const std::vector<std::string> received = Received(jobs);
+    ASSERT_EQ(received.size(), 3u);
+    EXPECT_EQ(received[0], "group 1");
+    EXPECT_NE(received[1].find("Paper feed adjustment=0,"), std::string::npos) << received[1];
+    EXPECT_EQ(received[2], "group 2");
+    EXPECT_EQ(printer.WaitForJournal(EmulatedPrinter::Event("job"), 4, 500).size(), 3u);
 }
 
 TEST_F(SamplePrintEndToEndTest, AQueueThatTakesNoJobEndsTheRunWithItsMessage) {
