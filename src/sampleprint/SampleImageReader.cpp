@@ -37,5 +37,8 @@ QImage ReadSampleImage(const std::string& path) {
     const QImage bottomUp(reinterpret_cast<const uchar*>(pixels.constData()), headers->width,
                           headers->height, static_cast<qsizetype>(headers->RowSize()),
                           QImage::Format_BGR888);
-    return bottomUp.mirrored(false, true);
+    // The form the PDF writer takes without converting again.
+    QImage image = bottomUp.convertToFormat(QImage::Format_RGB32);
+    image.mirror(false, true);
+    return image;
 }
