@@ -5,7 +5,7 @@
 #include <optional>
 #include <span>
 
-// The file header and information header at the start of a Windows bitmap file, as far as a
+// The file header and information header at the start of a BMP file, as far as a
 // test image needs them. Plain C++, so that the parser can be fuzzed alone.
 struct BmpHeaders {
     static constexpr size_t kFileHeaderSize = 14;

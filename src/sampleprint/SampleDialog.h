@@ -47,8 +47,8 @@ class SampleDialog : public QDialog {
   public:
     static constexpr int kSamplePrint = 1145;
     static constexpr int kImageGroup = 1155;
-    static constexpr int kStandardImage = 1151;
-    static constexpr int kUserImage = 1152;
+    static constexpr int kStandardImage = SampleRun::kStandardImage;
+    static constexpr int kUserImage = SampleRun::kUserImage;
     static constexpr int kImageName = 1153;
     static constexpr int kBrowse = 1001;
     static constexpr int kHelp = 1003;

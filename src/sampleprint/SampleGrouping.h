@@ -5,7 +5,6 @@
 
 #include "comm/JobBuffer.h"
 
-class Spooler;
 
 // Which grouping commands go between the sample pages of one run. Pages on paper sources other
 // than the roll (kind 1) are grouped, `groupSize` to a group, when there are several of them; the

@@ -4,7 +4,7 @@
 #include <span>
 #include <string>
 
-// The test image of sample prints: an uncompressed, bottom-up, 24-bit Windows bitmap of
+// The test image of sample prints: an uncompressed, bottom-up, 24-bit BMP bitmap of
 // 4060 x 1190 pixels, "Sample.bmp" in the program folder or a file of the user's.
 namespace SampleImage {
 constexpr int32_t kWidth = 4060;
