@@ -76,6 +76,7 @@ ColorDensityDialog::ColorDensityDialog(ServiceApp& app, const CustomPaperFileEnt
     edit_->setText(QStringLiteral("0"));
     Start(kLayout);
     qobject_cast<QLabel*>(FindControl(this, kDescription))->setWordWrap(true);
+    qobject_cast<QLabel*>(FindControl(this, kHighEnd))->setAlignment(Qt::AlignRight);
     const QString name = app.LoadText(50401);
     slider_->setAccessibleName(name);
     edit_->setAccessibleName(name);

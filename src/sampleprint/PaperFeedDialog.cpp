@@ -96,6 +96,8 @@ PaperFeedDialog::PaperFeedDialog(ServiceApp& app, SampleReference reference, QWi
     SetControlId(maximum_, kMaximumEdit);
     SetControlId(points_, kPoints);
     Start(entry() != nullptr ? kEntryLayout : kSlotLayout);
+    qobject_cast<QLabel*>(FindControl(this, kMiddle))->setAlignment(Qt::AlignHCenter);
+    qobject_cast<QLabel*>(FindControl(this, kHighEnd))->setAlignment(Qt::AlignRight);
     range_->setAccessibleName(app.LoadText(50501));
     minimum_->setAccessibleName(app.LoadText(50505));
     maximum_->setAccessibleName(app.LoadText(50506));
