@@ -1,5 +1,7 @@
 #include "sampleprint/SampleDialog.h"
 
+#include "platform/FileDialogs.h"
+
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
@@ -99,7 +101,8 @@ void SampleDialog::ChooseImage(bool user) {
 }
 
 void SampleDialog::Browse() {
-    const std::string path = fileOpenDialog_.Choose(this, kBitmapFilter, kBitmapExtension);
+    const std::string path =
+        app_.fileDialogs().ChooseFileToOpen(this, {{}, kBitmapFilter, kBitmapExtension});
     if (path.empty()) return;
     userImagePath_ = path;
     imageName_->setText(FileNamePart(path));

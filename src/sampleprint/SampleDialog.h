@@ -12,7 +12,6 @@
 #include "custompaper/CustomPaperSlot.h"
 #include "driversettings/DriverMediaList.h"
 #include "pagekit/ControlTables.h"
-#include "platform/FileOpenDialog.h"
 #include "sampleprint/SampleLabels.h"
 #include "sampleprint/SampleRun.h"
 
@@ -55,7 +54,6 @@ class SampleDialog : public QDialog {
     static constexpr int kClose = 2;
 
     // The file dialog of "Browse...", where a test sets its next answer.
-    FileOpenDialog& fileOpenDialog() { return fileOpenDialog_; }
     // The user image path the next sample print uses.
     const std::string& userImagePath() const { return userImagePath_; }
 
@@ -96,7 +94,6 @@ class SampleDialog : public QDialog {
     SampleReference reference_;
     DriverMediaList driverMedia_;
     SampleDialogLayout layout_{};
-    FileOpenDialog fileOpenDialog_;
     std::string userImagePath_;
     QPushButton* samplePrint_;
     QRadioButton* standardImage_;

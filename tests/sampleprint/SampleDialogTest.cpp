@@ -6,6 +6,7 @@
 #include <QSlider>
 #include <QTest>
 
+#include "ScriptedFileDialogs.h"
 #include "TempFolder.h"
 #include "UiTestBench.h"
 #include "pagekit/ControlDressing.h"
@@ -117,12 +118,14 @@ TEST(SampleDialogTest, TheImageChoiceIsRememberedOnlyOnceTheImagePassed) {
         {sample, 50954, SampleDialog::kUserImage, sample},
     };
     SettingsStore store;
+    ScriptedFileDialogs dialogs;
+    bench.app->UseFileDialogs(&dialogs);
     for (const auto& row : rows) {
         store.WriteNumber("CFileSampleCardinalityR", SampleDialog::kStandardImage);
         store.WriteString("CFileSampleCardinality", "");
         ColorDensityDialog dialog(*bench.app, CustomPaperFileEntry{}, nullptr);
         Find<QAbstractButton>(&dialog, SampleDialog::kUserImage)->click();
-        dialog.fileOpenDialog().SetNextAnswer(row.chosen);
+        dialogs.answers = {row.chosen};
         Find<QAbstractButton>(&dialog, SampleDialog::kBrowse)->click();
         bench.messages.Clear();
         Find<QAbstractButton>(&dialog, SampleDialog::kSamplePrint)->click();
