@@ -1,18 +1,8 @@
 #include "JobSpec.h"
 
-#include <charconv>
+#include "DecimalText.h"
 
 namespace {
-bool ReadUnsigned(const std::string& text, unsigned low, unsigned high, unsigned& value) {
-    unsigned parsed = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), parsed);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size() || parsed < low ||
-        parsed > high) {
-        return false;
-    }
-    value = parsed;
-    return true;
-}
 
 bool ReadSource(const std::string& text, std::uint8_t& source) {
     unsigned value = 0;
@@ -22,7 +12,7 @@ bool ReadSource(const std::string& text, std::uint8_t& source) {
         source = JobRecord::kCutSheet;
     } else if (text == "board") {
         source = JobRecord::kPosterBoard;
-    } else if (ReadUnsigned(text, 0, 255, value)) {
+    } else if (ReadDecimal<unsigned>(text, 0, 255, value)) {
         source = static_cast<std::uint8_t>(value);
     } else {
         return false;
@@ -33,8 +23,8 @@ bool ReadSource(const std::string& text, std::uint8_t& source) {
 bool ReadPaper(const std::string& text, JobRecord& record) {
     const auto x = text.find('x');
     unsigned width = 0, length = 0;
-    if (x == std::string::npos || !ReadUnsigned(text.substr(0, x), 0, 65535, width) ||
-        !ReadUnsigned(text.substr(x + 1), 0, 65535, length)) {
+    if (x == std::string::npos || !ReadDecimal<unsigned>(text.substr(0, x), 0, 65535, width) ||
+        !ReadDecimal<unsigned>(text.substr(x + 1), 0, 65535, length)) {
         return false;
     }
     record.paperWidthMm = static_cast<std::uint16_t>(width);
@@ -61,22 +51,22 @@ bool JobSpec::Parse(const std::string& spec, JobRecord& record, std::string& err
         if (key == "state") {
             ok = JobRecord::StateFromText(value, record.state);
         } else if (key == "number") {
-            ok = ReadUnsigned(value, 0, 65535, number);
+            ok = ReadDecimal<unsigned>(value, 0, 65535, number);
             record.number = static_cast<std::uint16_t>(number);
         } else if (key == "source") {
             ok = ReadSource(value, record.paperSource);
         } else if (key == "owner") {
             record.owner = value;
         } else if (key == "ink") {
-            ok = ReadUnsigned(value, 0, 65535, number);
+            ok = ReadDecimal<unsigned>(value, 0, 65535, number);
             record.inkMicrolitres = static_cast<std::uint16_t>(number);
         } else if (key == "paper") {
             ok = ReadPaper(value, record);
         } else if (key == "seconds") {
-            ok = ReadUnsigned(value, 0, 65535, number);
+            ok = ReadDecimal<unsigned>(value, 0, 65535, number);
             record.seconds = static_cast<std::uint16_t>(number);
         } else if (key == "bytes") {
-            ok = ReadUnsigned(value, 1, JobRecord::kSize, number);
+            ok = ReadDecimal<unsigned>(value, 1, JobRecord::kSize, number);
             record.length = number;
         } else if (key == "name") {
             record.name = value;

@@ -2,23 +2,13 @@
 
 #include <arpa/inet.h>
 
-#include <charconv>
 #include <cstdlib>
 
+#include "DecimalText.h"
 #include "JobSpec.h"
 #include "PrinterModel.h"
 
 namespace {
-bool ReadInteger(const std::string& text, long long low, long long high, long long& value) {
-    long long parsed = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), parsed);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size() || parsed < low ||
-        parsed > high) {
-        return false;
-    }
-    value = parsed;
-    return true;
-}
 
 bool ReadSeconds(const std::string& text, double& value) {
     char* end = nullptr;
@@ -48,7 +38,7 @@ bool Options::Parse(const std::vector<std::string>& arguments, std::string& erro
         };
         auto port = [&](int& target) {
             long long number = 0;
-            if (!take() || !ReadInteger(value, 0, 65535, number)) return false;
+            if (!take() || !ReadDecimal<long long>(value, 0, 65535, number)) return false;
             target = static_cast<int>(number);
             return true;
         };
@@ -99,7 +89,7 @@ bool Options::Parse(const std::vector<std::string>& arguments, std::string& erro
             }
             jobs.push_back(record);
         } else if (name == "--next-job-number") {
-            ok = take() && ReadInteger(value, 1, 0xFFFFFFFFLL, nextJobNumber);
+            ok = take() && ReadDecimal<long long>(value, 1, 0xFFFFFFFFLL, nextJobNumber);
         } else if (name == "--speed") {
             ok = take() && ReadSeconds(value, durations.speed);
         } else if (name == "--duration") {
@@ -108,7 +98,7 @@ bool Options::Parse(const std::vector<std::string>& arguments, std::string& erro
             ok = take() && ReadSeconds(value, idleTimeoutSeconds);
         } else if (name == "--journal-hex-limit") {
             long long bytes = 0;
-            ok = take() && ReadInteger(value, 0, 1LL << 30, bytes);
+            ok = take() && ReadDecimal<long long>(value, 0, 1LL << 30, bytes);
             journalHexLimit = static_cast<std::size_t>(bytes);
         } else {
             error = "unknown option " + arguments[i] + " (see --help)";

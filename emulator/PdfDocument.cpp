@@ -8,6 +8,7 @@
 
 #include "PdfContentText.h"
 #include "PdfFile.h"
+#include "PdfLexer.h"
 
 namespace {
 constexpr std::size_t kMaxTitleBytes = 128;
@@ -34,62 +35,6 @@ int CountPageObjects(std::string_view text) {
     return count;
 }
 
-// A literal string "(...)" with its escapes and nested parentheses; at returns past it.
-std::string ReadLiteral(std::string_view text, std::size_t at) {
-    std::string bytes;
-    int depth = 1;
-    for (std::size_t i = at + 1; i < text.size() && bytes.size() < kMaxTitleBytes; ++i) {
-        char c = text[i];
-        if (c == '\\' && i + 1 < text.size()) {
-            c = text[++i];
-            if (c >= '0' && c <= '7') {
-                int value = 0;
-                for (int digits = 0;
-                     digits < 3 && i < text.size() && text[i] >= '0' && text[i] <= '7';
-                     ++digits, ++i) {
-                    value = value * 8 + (text[i] - '0');
-                }
-                --i;
-                c = static_cast<char>(value);
-            } else if (c == 'n') {
-                c = '\n';
-            } else if (c == 'r') {
-                c = '\r';
-            } else if (c == 't') {
-                c = '\t';
-            }
-        } else if (c == '(') {
-            ++depth;
-        } else if (c == ')' && --depth == 0) {
-            break;
-        }
-        bytes += c;
-    }
-    return bytes;
-}
-
-// A hexadecimal string "<...>", white space ignored.
-std::string ReadHexString(std::string_view text, std::size_t at) {
-    std::string bytes;
-    int high = -1;
-    for (std::size_t i = at + 1; i < text.size() && text[i] != '>' && bytes.size() < kMaxTitleBytes;
-         ++i) {
-        const char c = text[i];
-        const int digit = c >= '0' && c <= '9'   ? c - '0'
-                          : c >= 'a' && c <= 'f' ? c - 'a' + 10
-                          : c >= 'A' && c <= 'F' ? c - 'A' + 10
-                                                 : -1;
-        if (digit < 0) continue;
-        if (high < 0) {
-            high = digit;
-        } else {
-            bytes += static_cast<char>(high * 16 + digit);
-            high = -1;
-        }
-    }
-    return bytes;
-}
-
 // Text the job record can hold: UTF-16 (with its byte order mark) and other bytes outside
 // printable ASCII become '?'.
 std::string Printable(const std::string& bytes) {
@@ -109,12 +54,10 @@ std::string Printable(const std::string& bytes) {
 std::string ReadTitle(std::string_view text) {
     const std::size_t key = text.find("/Title");
     if (key == std::string_view::npos) return {};
-    std::size_t at = key + 6;
-    while (at < text.size() && (text[at] == ' ' || text[at] == '\r' || text[at] == '\n')) ++at;
-    if (at >= text.size()) return {};
-    if (text[at] == '(') return Printable(ReadLiteral(text, at));
-    if (text[at] == '<') return Printable(ReadHexString(text, at));
-    return {};
+    PdfLexer lexer(text, key + 6);
+    const PdfToken value = lexer.Next();
+    if (value.kind != PdfToken::kString) return {};
+    return Printable(value.text.substr(0, kMaxTitleBytes));
 }
 // The pages of the page tree in order, walked with an explicit stack: a tree nested too deep, a
 // node met twice or more than kMaxPages pages end the walk there.

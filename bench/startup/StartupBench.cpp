@@ -13,8 +13,7 @@
 #include "VirtualClock.h"
 #include "app/MainMenuPage.h"
 #include "app/MainWindow.h"
-#include "app/PlaceholderPage.h"
-#include "maintenance/NozzleCleaningPage.h"
+#include "app/PageList.h"
 #include "pagekit/ServiceApp.h"
 #include "platform/RegKey.h"
 
@@ -59,11 +58,8 @@ void BM_CreateTenPages(benchmark::State& state) {
     ServiceApp& app = installation.app;
     for (auto _ : state) {
         QWidget parent;
-        std::vector<Page*> pages = {new MainMenuPage(
-                                        app, [](int) {}, &parent),
-                                    new NozzleCleaningPage(app, &parent)};
-        for (int k : {1, 3, 4, 5, 6, 7, 8, 9})
-            pages.push_back(new PlaceholderPage(app, k, &parent));
+        std::vector<Page*> pages = {new MainMenuPage(app, &parent)};
+        for (const PageEntry& entry : OperationPages()) pages.push_back(entry.create(app, &parent));
         benchmark::DoNotOptimize(pages.data());
     }
 }

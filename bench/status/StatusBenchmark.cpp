@@ -1,5 +1,6 @@
-// Ten jobs of job information: read from an emulated printer on loopback over each channel type,
-// read and rendered with the shipped texts (target: 20 ms in all), and rendered alone.
+// Ten jobs of job information from an emulated printer on loopback: read over each channel type
+// under the real progress window, read and rendered with the shipped texts (target: 20 ms in
+// all), the status page's whole Display Job into its viewer, and the rendering alone.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -15,31 +16,18 @@
 #include "comm/PrinterLink.h"
 #include "comm/RawJob.h"
 #include "comm/RemotePackets.h"
-#include "comm/WaitProgress.h"
-#include "config/TextCatalog.h"
+#include "pagekit/ProgressDialog.h"
 #include "pagekit/ServiceApp.h"
 #include "platform/CupsSpooler.h"
 #include "platform/SystemClock.h"
 #include "status/JobInformationReader.h"
 #include "status/JobReport.h"
+#include "status/PrinterStatusPage.h"
+#include "status/TextViewer.h"
 
 namespace {
 
 constexpr size_t kJobs = 10;
-
-// Handles the pending window events at each poll without waiting for more, so the figures are
-// the exchanges' own.
-class PendingEventsProgress : public WaitProgress {
-  public:
-    explicit PendingEventsProgress(Clock& clock) : clock_(clock) {}
-    int Poll() override {
-        clock_.PumpEventsMs(0);
-        return 0;
-    }
-
-  private:
-    Clock& clock_;
-};
 
 // One sandbox and one printer that remembers ten jobs, for the whole run.
 struct Bench {
@@ -49,8 +37,6 @@ struct Bench {
     SystemClock clock;
     CupsSpooler spooler;
     std::unique_ptr<ServiceApp> app;
-    std::unique_ptr<CommLibrary> library;
-    TextCatalog texts{std::string(SERVATO_BIN_DIR) + "/Settings"};
 
     bool Start() {
         const auto sandboxStarted = sandbox.Start();
@@ -66,8 +52,9 @@ struct Bench {
         }
         app = std::make_unique<ServiceApp>(SERVATO_BIN_DIR,
                                            ServiceApp::Platform{messages, clock, spooler});
-        library = std::make_unique<CommLibrary>(spooler);
-        return library->Load(printer->Queue(), false) && RememberTenJobs();
+        if (app->CreateOwnedObjects() != 0) return false;
+        app->selectedPrinter().printerName = printer->Queue();
+        return app->commLibrary()->Load(printer->Queue(), false) && RememberTenJobs();
     }
 
     bool RememberTenJobs() {
@@ -82,7 +69,8 @@ struct Bench {
                sandbox.WaitUntilIdle(printer->Queue(), 60000);
     }
 
-    std::string Text(int32_t id) const { return texts.LoadText(id); }
+    // Every text is looked up afresh, as the program does.
+    std::string Text(int32_t id) const { return app->LoadText(id).toStdString(); }
 };
 
 Bench* theBench = nullptr;
@@ -98,17 +86,20 @@ bool UseChannel(benchmark::State& state) {
     return true;
 }
 
+// As the page reads them: under the progress window, polled after every reply.
 void ReadTenJobs(benchmark::State& state, bool render) {
     if (!UseChannel(state)) return;
-    PendingEventsProgress progress(theBench->clock);
     const TextLookup text = [](int32_t id) { return theBench->Text(id); };
     for (auto _ : state) {
-        PrinterLink link(theBench->library.get(), theBench->clock);
+        ProgressDialog progress(*theBench->app);
+        progress.Show("Reading Job Information", 1000000, true, nullptr);
+        PrinterLink link = theBench->app->Link();
         std::vector<JobRecord> jobs;
         if (ReadJobInformation(link, theBench->printer->Queue(), progress, jobs) != 0 ||
             jobs.size() != kJobs)
             state.SkipWithError("jobs not read");
         if (render) benchmark::DoNotOptimize(RenderJobReport(jobs, text));
+        progress.Close();
     }
 }
 
@@ -128,7 +119,22 @@ BENCHMARK(ReadAndRenderTenJobs)
     ->Arg(PrinterLink::kWrappedChannel)
     ->Unit(benchmark::kMillisecond);
 
-// Every text is looked up afresh, as the program does.
+// The whole button: ready check, progress window, ten reads, report, viewer filled and shown.
+void DisplayJobOnTheStatusPage(benchmark::State& state) {
+    if (!UseChannel(state)) return;
+    PrinterStatusPage page(*theBench->app, nullptr);
+    for (auto _ : state) {
+        page.DisplayJobs();
+        if (!theBench->messages.messages().empty() ||
+            page.viewer().Text().count(" Job name : ") != int(kJobs))
+            state.SkipWithError("jobs not shown");
+    }
+}
+BENCHMARK(DisplayJobOnTheStatusPage)
+    ->Arg(PrinterLink::kPlainChannel)
+    ->Arg(PrinterLink::kWrappedChannel)
+    ->Unit(benchmark::kMillisecond);
+
 void RenderTenJobs(benchmark::State& state) {
     const JobRecord job = {7,   5,           1,      "ws-042", "Poster A1 proof", 1500, 841,
                            594, {24, 5, 17}, {9, 5}, 119};

@@ -97,9 +97,8 @@ constexpr std::array<ReviewedMessage, 6> kReviewedMessages = {{
 
 }  // namespace
 
-MainMenuPage::MainMenuPage(ServiceApp& app, ShowPageFunction showPage, QWidget* parent)
+MainMenuPage::MainMenuPage(ServiceApp& app, QWidget* parent)
     : Page(app, 0, kPageHeight, parent),
-      showPage_(std::move(showPage)),
       printerPicture_(app.LoadBitmap(kPrinterPicture)) {
     CreateControls();
     Dress(kRects, kTexts);
@@ -152,7 +151,7 @@ int MainMenuPage::PrinterCount() const {
 void MainMenuPage::OpenFunction(int pageNumber) {
     PrinterSelection selection(app());
     if (selection.Apply(printers_.QueueOfChoice(printerCombo_->currentIndex()), this) == 0) {
-        showPage_(pageNumber);
+        emit showPageRequested(pageNumber);
     }
 }
 

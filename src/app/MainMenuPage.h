@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QPixmap>
-#include <functional>
 
 #include "pagekit/Page.h"
 #include "printers/PrinterList.h"
@@ -13,9 +12,7 @@ class QComboBox;
 class MainMenuPage : public Page {
     Q_OBJECT
   public:
-    using ShowPageFunction = std::function<void(int pageNumber)>;
-
-    MainMenuPage(ServiceApp& app, ShowPageFunction showPage, QWidget* parent);
+    MainMenuPage(ServiceApp& app, QWidget* parent);
 
     int PageActivated() override;
     // Number of served printers the combo offers.
@@ -31,7 +28,6 @@ class MainMenuPage : public Page {
     void OpenFunction(int pageNumber);
     void ReviewStartupMessages();
 
-    ShowPageFunction showPage_;
     PrinterList printers_;
     QComboBox* printerCombo_ = nullptr;
     QPixmap printerPicture_;

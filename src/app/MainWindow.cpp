@@ -88,8 +88,7 @@ void MainWindow::Run() {
 }
 
 bool MainWindow::CreatePages() {
-    mainMenu_ = new MainMenuPage(
-        app_, [this](int n) { ShowPage(n); }, client_);
+    mainMenu_ = new MainMenuPage(app_, client_);
     pages_[0] = mainMenu_;
     for (const PageEntry& entry : pageList_) {
         if (entry.number < 1 || entry.number >= kPageCount) continue;

@@ -18,9 +18,11 @@
 #include "pagekit/ControlDressing.h"
 #include "pagekit/InkImageStrip.h"
 #include "platform/DesktopOpener.h"
+#include "platform/QtFileDialogs.h"
 
 ServiceApp::ServiceApp(std::string programFolder, Platform platform)
     : platform_(platform),
+      qtFileDialogs_(std::make_unique<QtFileDialogs>()),
       programFolder_(std::move(programFolder)),
       texts_(std::make_unique<TextCatalog>(SettingsFolder())),
       fontCache_(std::make_unique<FontCache>(SettingsFolder())) {
@@ -40,6 +42,10 @@ void ServiceApp::ReadLaunchMode() {
     } else {
         launchMode_ = LaunchMode::Normal;
     }
+}
+
+FileDialogs& ServiceApp::fileDialogs() {
+    return fileDialogs_ != nullptr ? *fileDialogs_ : *qtFileDialogs_;
 }
 
 std::string ServiceApp::SettingsFolder() const {

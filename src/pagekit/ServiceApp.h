@@ -15,12 +15,12 @@
 
 #include "comm/PrinterLink.h"
 #include "pagekit/ControlTables.h"
-#include "platform/QtFileDialogs.h"
 
 class Clock;
 class CommLibrary;
 class CustomPaperSlotTable;
 class DriverSettingsLibrary;
+class FileDialogs;
 class FontCache;
 class InkImageStrip;
 class MediaTable;
@@ -102,18 +102,19 @@ class ServiceApp {
     Messages& messages() { return platform_.messages; }
     Clock& clock() { return platform_.clock; }
     Spooler& spooler() { return platform_.spooler; }
+    // The file open and save dialogs: Qt's, unless a test put its own in place (null restores
+    // Qt's).
+    FileDialogs& fileDialogs();
+    void UseFileDialogs(FileDialogs* dialogs) { fileDialogs_ = dialogs; }
     // A link to the printer for one user action, on the application's library and clock.
     PrinterLink Link() { return PrinterLink(commLibrary(), clock()); }
-    // The file open and save dialogs: the platform's, unless a test put its own in.
-    FileDialogs& fileDialogs() { return *fileDialogs_; }
-    void UseFileDialogs(FileDialogs& dialogs) { fileDialogs_ = &dialogs; }
 
   private:
     Platform platform_;
+    std::unique_ptr<FileDialogs> qtFileDialogs_;
+    FileDialogs* fileDialogs_ = nullptr;
     LaunchMode launchMode_ = LaunchMode::Normal;
     SelectedPrinter selected_;
-    QtFileDialogs platformFileDialogs_;
-    FileDialogs* fileDialogs_ = &platformFileDialogs_;
     std::string programFolder_;
     std::unique_ptr<TextCatalog> texts_;
     std::unique_ptr<FontCache> fontCache_;

@@ -28,14 +28,35 @@ bool WriteRequestData(std::span<const uint8_t> data) {
                                 data.size()) == HTTP_STATUS_CONTINUE;
 }
 
-// Creates a raw job, sends its document through `writeBody` and finishes it; a job whose body
-// could not be written whole is cancelled, so nothing incomplete reaches the printer.
-int WriteRawDocument(const std::string& printer, const std::string& title,
-                     const std::function<bool()>& writeBody) {
-    const int jobId = cupsCreateJob(CUPS_HTTP_DEFAULT, printer.c_str(), title.c_str(), 0, nullptr);
+// Options in the form libcups sends with a job, freed with the object.
+class CupsOptions {
+  public:
+    explicit CupsOptions(const Spooler::JobOptions& options) {
+        for (const auto& [name, value] : options)
+            count_ = cupsAddOption(name.c_str(), value.c_str(), count_, &options_);
+    }
+    ~CupsOptions() { cupsFreeOptions(count_, options_); }
+    CupsOptions(const CupsOptions&) = delete;
+    CupsOptions& operator=(const CupsOptions&) = delete;
+
+    int Count() const { return count_; }
+    cups_option_t* Options() const { return options_; }
+
+  private:
+    int count_ = 0;
+    cups_option_t* options_ = nullptr;
+};
+
+// Creates a job of one document in `format`, sends the document through `writeBody` and finishes
+// it; a job whose body could not be written whole is cancelled, so nothing incomplete reaches the
+// printer.
+int WriteDocument(const std::string& printer, const std::string& title, const char* format,
+                  const CupsOptions& options, const std::function<bool()>& writeBody) {
+    const int jobId = cupsCreateJob(CUPS_HTTP_DEFAULT, printer.c_str(), title.c_str(),
+                                    options.Count(), options.Options());
     if (jobId <= 0) return -1;
-    if (cupsStartDocument(CUPS_HTTP_DEFAULT, printer.c_str(), jobId, title.c_str(), CUPS_FORMAT_RAW,
-                          1) != HTTP_STATUS_CONTINUE) {
+    if (cupsStartDocument(CUPS_HTTP_DEFAULT, printer.c_str(), jobId, title.c_str(), format, 1) !=
+        HTTP_STATUS_CONTINUE) {
         cupsCancelJob2(CUPS_HTTP_DEFAULT, printer.c_str(), jobId, 0);
         return -1;
     }
@@ -44,6 +65,11 @@ int WriteRawDocument(const std::string& printer, const std::string& title,
     if (written && finished) return 0;
     cupsCancelJob2(CUPS_HTTP_DEFAULT, printer.c_str(), jobId, 0);
     return -1;
+}
+
+int WriteRawDocument(const std::string& printer, const std::string& title,
+                     const std::function<bool()>& writeBody) {
+    return WriteDocument(printer, title, CUPS_FORMAT_RAW, CupsOptions({}), writeBody);
 }
 
 // The queue's PPD is the driver's data file: its attributes name the model's libraries. The PPD
@@ -111,6 +137,24 @@ int CupsSpooler::WriteRawJobFromSource(const std::string& printer, const std::st
                 return false;
         }
     });
+}
+
+int CupsSpooler::WritePdfJob(const std::string& printer, const std::string& title,
+                             std::span<const uint8_t> pdf, const JobOptions& options) {
+    return WriteDocument(printer, title, CUPS_FORMAT_PDF, CupsOptions(options),
+                         [pdf] { return WriteRequestData(pdf); });
+}
+
+int CupsSpooler::ActiveJobTitles(const std::string& printer, std::vector<std::string>& titles) {
+    titles.clear();
+    cups_job_t* jobs = nullptr;
+    const int count =
+        cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, printer.c_str(), 0, CUPS_WHICHJOBS_ACTIVE);
+    if (count < 0) return -1;
+    for (int i = 0; i < count; ++i)
+        titles.emplace_back(jobs[i].title != nullptr ? jobs[i].title : "");
+    cupsFreeJobs(count, jobs);
+    return count;
 }
 
 std::string CupsSpooler::DriverAttribute(const std::string& printer, const std::string& key) {

@@ -17,6 +17,9 @@ class CupsSpooler : public Spooler {
                     std::span<const uint8_t> data) override;
     int WriteRawJobFromSource(const std::string& printer, const std::string& title,
                               const RawJobSource& source) override;
+    int WritePdfJob(const std::string& printer, const std::string& title,
+                    std::span<const uint8_t> pdf, const JobOptions& options) override;
+    int ActiveJobTitles(const std::string& printer, std::vector<std::string>& titles) override;
     std::string DriverAttribute(const std::string& printer, const std::string& key) override;
     std::string DriverFolder(const std::string& printer) override;
 };

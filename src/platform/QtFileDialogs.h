@@ -1,15 +1,17 @@
 #pragma once
 
+#include <QString>
+#include <string_view>
+
 #include "platform/FileDialogs.h"
 
-// The file dialogs of the program: QFileDialog, with each pattern of a filter also offered in
-// lower case, since Linux file names are case-sensitive.
+// Qt's file dialogs. Patterns match in either letter case, as the files come from systems that
+// ignore it.
 class QtFileDialogs : public FileDialogs {
   public:
-    std::string ChooseFileToOpen(QWidget* owner, const std::string& filter,
-                                 const std::string& defaultExtension,
-                                 const std::string& folder) override;
-    std::string ChooseFileToSave(QWidget* owner, const std::string& filter,
-                                 const std::string& defaultExtension,
-                                 const std::string& folder) override;
+    std::string ChooseFileToOpen(QWidget* owner, const FileDialogRequest& request) override;
+    std::string ChooseFileToSave(QWidget* owner, const FileDialogRequest& request) override;
 };
+
+// "Name(*.X)|*.X|Other|*.Y;*.Z||" as Qt's filter list "Name (*.X *.x);;Other (*.Y *.y *.Z *.z)".
+QString QtFileFilter(std::string_view filter);

@@ -4,6 +4,7 @@
 #include <functional>
 #include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 // One queue of the print spooler: queue name, driver (model) name, port (device URI).
@@ -32,6 +33,15 @@ class Spooler {
     // hands it to WriteRawJob, for spoolers that take a job in one piece.
     virtual int WriteRawJobFromSource(const std::string& printer, const std::string& title,
                                       const RawJobSource& source);
+    // Job options as name=value pairs (driver choices and spooler options).
+    using JobOptions = std::vector<std::pair<std::string, std::string>>;
+    // Writes one PDF document as a job with the given title and options: 0 when the queue took
+    // all of it, -1 otherwise (an incomplete job is withdrawn).
+    virtual int WritePdfJob(const std::string& printer, const std::string& title,
+                            std::span<const uint8_t> pdf, const JobOptions& options) = 0;
+    // The titles of the queue's jobs that have not finished yet, in the spooler's order: their
+    // count, or -1 when the queue cannot be read.
+    virtual int ActiveJobTitles(const std::string& printer, std::vector<std::string>& titles) = 0;
     // A key of the queue's driver data file (the PPD attribute of that name); empty when missing.
     virtual std::string DriverAttribute(const std::string& printer, const std::string& key) = 0;
     // The folder where the model's driver libraries are installed, ending in '/'; empty when

@@ -60,7 +60,7 @@ class CustomFilePageTest : public ::testing::Test {
         printer.driverName = kModel;
         ASSERT_TRUE(bench.app->commLibrary()->Load(printer.printerName, false));
         bench.app->driverSettingsLibrary()->Load(printer.printerName);
-        bench.app->UseFileDialogs(dialogs);
+        bench.app->UseFileDialogs(&dialogs);
         page.PageActivated();
     }
     template <typename Control = QWidget>
@@ -104,7 +104,7 @@ TEST_F(CustomFilePageTest, BrowseListsTheSettingsOfAFileOfThisModel) {
     };
     for (const auto& [answer, messages, listed, shown] : rows) {
         bench.messages.Clear();
-        dialogs.QueueAnswer(answer);
+        dialogs.answers.push_back(answer);
         Find<QPushButton>(Self::kBrowseButton)->click();
         EXPECT_EQ(bench.messages.texts(), Texts(messages)) << answer;
         EXPECT_EQ(Listed(), listed) << answer;
@@ -175,9 +175,9 @@ TEST_F(CustomFilePageTest, SaveDialogBrowseKeepsItsFileWhenTheChosenOneIsNotForT
              {"", {}, folder.Path() + "/new.zcf", "new.zcf"},
          }) {
         bench.messages.Clear();
-        dialogs.QueueAnswer(answer);
+        dialogs.answers.push_back(answer);
         browse->click();
-        EXPECT_EQ(dialogs.lastFolder(), folder.Path());
+        EXPECT_EQ(dialogs.requests.back().folder, folder.Path());
         EXPECT_EQ(bench.messages.texts(), Texts(messages)) << answer;
         EXPECT_EQ(dialog.path(), path);
         EXPECT_EQ(qobject_cast<QLabel*>(FindControl(&dialog, 1094))->text(), shown);
@@ -186,7 +186,7 @@ TEST_F(CustomFilePageTest, SaveDialogBrowseKeepsItsFileWhenTheChosenOneIsNotForT
 }
 
 TEST_F(CustomFilePageTest, SavedSettingCarriesItsMediaPrintModeAndInkLayout) {
-    dialogs.QueueAnswer(WriteFile(folder, "velvet.zcf", {{"Velvet", kInk}}));
+    dialogs.answers.push_back(WriteFile(folder, "velvet.zcf", {{"Velvet", kInk}}));
     Find<QPushButton>(Self::kBrowseButton)->click();
     Find<QComboBox>(Self::kMediaList)->setCurrentIndex(1);  // Matte Three: all four modes
     auto* modes = Find<QComboBox>(Self::kModeList, 0);

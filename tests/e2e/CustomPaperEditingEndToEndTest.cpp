@@ -56,7 +56,7 @@ class CustomPaperEditingEndToEndTest : public ::testing::Test {
         ASSERT_TRUE(sandbox.Start());
         ASSERT_TRUE(printer.Start());
         ASSERT_EQ(app.CreateOwnedObjects(), 0);
-        app.UseFileDialogs(dialogs);
+        app.UseFileDialogs(&dialogs);
         window = std::make_unique<MainWindow>(app);
         app.SetMainWindow(window.get());
         ASSERT_TRUE(window->Open());
@@ -150,13 +150,15 @@ TEST_F(CustomPaperEditingEndToEndTest, RegisteredSettingArrivesInSlotFive) {
     // name, media id, paper type, option, feed, drying, thickness, suction, cut, platen, roller
     const CustomPaperSlot composed{"", 0, media->paperTypeCode, 1, -20, 30, 5, -2, 2, 2, 1};
     const auto body = BuildSlotWriteBody(5, "Canvas 380", composed);
-    std::vector<uint8_t> packet = {'E', 'X', 0x67, 0x00};
-    packet.insert(packet.end(), body.begin(), body.end());
     const auto jobs = printer.WaitForJournal(EmulatedPrinter::Event("job"), 1);
     ASSERT_EQ(jobs.size(), 1u);
     const std::vector<uint8_t> job = jobs[0].Bytes("hex");
     ASSERT_GE(job.size(), 15u + 107u);
-    EXPECT_EQ(std::vector<uint8_t>(job.begin() + 15, job.begin() + 15 + 107), packet);
+    // The 107-byte packet after the 15 bytes that enter remote mode: "EX", its length, the body.
+    EXPECT_EQ(std::vector<uint8_t>(job.begin() + 15, job.begin() + 19),
+              (std::vector<uint8_t>{'E', 'X', 0x67, 0x00}));
+    EXPECT_EQ(std::vector<uint8_t>(job.begin() + 19, job.begin() + 15 + 107),
+              std::vector<uint8_t>(body.begin(), body.end()));
 
     window->ShowPage(kRegistrationPage);
     EXPECT_EQ(qobject_cast<QComboBox*>(FindControl(page, 1068))->itemText(4), "#5 Canvas 380");
@@ -179,7 +181,7 @@ TEST_F(CustomPaperEditingEndToEndTest, SavedSettingOpensAgainWithTheSameValues) 
     ASSERT_EQ(Shown(page, setting).join(",").toStdString(), "1,2,3,0,-15,22,12,3,2,4");
 
     const std::string path = QDir(store.path()).filePath("Films.ZCF").toStdString();
-    dialogs.QueueAnswer(path);
+    dialogs.answers.push_back(path);
     WhenDialogShows<CustomFileSaveDialog>([](CustomFileSaveDialog& dialog) {
         qobject_cast<QAbstractButton*>(FindControl(&dialog, CustomFileSaveDialog::kBrowseButton))
             ->click();
@@ -191,9 +193,9 @@ TEST_F(CustomPaperEditingEndToEndTest, SavedSettingOpensAgainWithTheSameValues) 
     EXPECT_TRUE(messages.texts().empty());
     EXPECT_NE(Shown(page, setting).join(",").toStdString(), "1,2,3,0,-15,22,12,3,2,4");
 
-    dialogs.QueueAnswer(path);
+    dialogs.answers.push_back(path);
     qobject_cast<QAbstractButton*>(FindControl(page, 1001))->click();
-    EXPECT_EQ(dialogs.lastFolder(), store.path().toStdString());
+    EXPECT_EQ(dialogs.requests.back().folder, store.path().toStdString());
     auto* settings = qobject_cast<QComboBox*>(FindControl(page, 1068));
     ASSERT_EQ(settings->count(), 2);
     EXPECT_EQ(settings->itemText(1), "Film 100");

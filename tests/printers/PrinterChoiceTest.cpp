@@ -72,8 +72,8 @@ class PrinterSelectionTest : public ::testing::Test {
     // Presses the head cleaning button on a fresh main menu; answers the page asked for, or -1.
     int PressCleaning() {
         int opened = -1;
-        MainMenuPage menu(
-            *bench.app, [&](int k) { opened = k; }, nullptr);
+        MainMenuPage menu(*bench.app, nullptr);
+        QObject::connect(&menu, &Page::showPageRequested, [&](int k) { opened = k; });
         auto* button = qobject_cast<QPushButton*>(FindControl(&menu, 1012));
         EXPECT_NE(button, nullptr);
         if (button) button->click();
@@ -132,8 +132,8 @@ TEST_F(PrinterSelectionTest, RefusalsKeepTheMainMenuAndTheRememberedName) {
         SettingsStore().WriteString("SelectPrinter", "west");
         const int opened = [&] {
             int page = -1;
-            MainMenuPage menu(
-                *bench.app, [&](int k) { page = k; }, nullptr);
+            MainMenuPage menu(*bench.app, nullptr);
+            QObject::connect(&menu, &Page::showPageRequested, [&](int k) { page = k; });
             qobject_cast<QComboBox*>(FindControl(&menu, 1026))->setCurrentIndex(1);
             qobject_cast<QPushButton*>(FindControl(&menu, 1012))->click();
             return page;
@@ -156,13 +156,12 @@ TEST_F(PrinterSelectionTest, RefusalsKeepTheMainMenuAndTheRememberedName) {
 TEST(PrinterSelectionReviewTest, MessageReviewOpensEveryPageWithoutAPrinter) {
     UiTestBench bench(LaunchMode::MessageReview);
     ASSERT_TRUE(bench.app->IsMessageReview());
-    MainMenuPage menu(
-        *bench.app, [](int) {}, nullptr);
+    MainMenuPage menu(*bench.app, nullptr);
     for (int id = 1011; id <= 1019; ++id) {
         SCOPED_TRACE(id);
         int opened = -1;
-        MainMenuPage menu(
-            *bench.app, [&](int k) { opened = k; }, nullptr);
+        MainMenuPage menu(*bench.app, nullptr);
+        QObject::connect(&menu, &Page::showPageRequested, [&](int k) { opened = k; });
         qobject_cast<QPushButton*>(FindControl(&menu, id))->click();
         EXPECT_NE(opened, -1);
     }

@@ -2,35 +2,29 @@
 
 #include <deque>
 #include <string>
+#include <vector>
 
 #include "platform/FileDialogs.h"
 
-// File dialogs that answer from a script: each dialog takes the next queued path (an empty one
-// answers as cancelled), and one with nothing queued is cancelled.
+// Answers each dialog with the next scripted path (none left: cancelled) and keeps the requests.
 class ScriptedFileDialogs : public FileDialogs {
   public:
-    void QueueAnswer(std::string path) { answers_.push_back(std::move(path)); }
-    // The folder the last dialog started in.
-    const std::string& lastFolder() const { return lastFolder_; }
+    std::string ChooseFileToOpen(QWidget*, const FileDialogRequest& request) override {
+        return Answer(request);
+    }
+    std::string ChooseFileToSave(QWidget*, const FileDialogRequest& request) override {
+        return Answer(request);
+    }
 
-    std::string ChooseFileToOpen(QWidget*, const std::string&, const std::string&,
-                                 const std::string& folder) override {
-        return Answer(folder);
-    }
-    std::string ChooseFileToSave(QWidget*, const std::string&, const std::string&,
-                                 const std::string& folder) override {
-        return Answer(folder);
-    }
+    std::deque<std::string> answers;
+    std::vector<FileDialogRequest> requests;
 
   private:
-    std::string Answer(const std::string& folder) {
-        lastFolder_ = folder;
-        if (answers_.empty()) return {};
-        std::string path = std::move(answers_.front());
-        answers_.pop_front();
-        return path;
+    std::string Answer(const FileDialogRequest& request) {
+        requests.push_back(request);
+        if (answers.empty()) return {};
+        std::string answer = std::move(answers.front());
+        answers.pop_front();
+        return answer;
     }
-
-    std::deque<std::string> answers_;
-    std::string lastFolder_;
 };

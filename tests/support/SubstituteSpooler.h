@@ -9,13 +9,15 @@
 #include "platform/Spooler.h"
 
 // The spooler of the tests: queues and driver attributes as the test sets them, every accepted
-// raw job recorded instead of printed, and writes refused on request.
+// raw or PDF job recorded instead of printed (in order), and writes refused on request.
 class SubstituteSpooler : public Spooler {
   public:
     struct Job {
         std::string printer;
         std::string title;
         std::vector<uint8_t> bytes;
+        bool pdf = false;
+        JobOptions options{};
     };
 
     std::vector<SpoolerQueue> EnumeratePrinters() override { return queues; }
@@ -24,6 +26,17 @@ class SubstituteSpooler : public Spooler {
         if (writeResult != 0) return writeResult;
         jobs.push_back({printer, title, {data.begin(), data.end()}});
         return 0;
+    }
+    int WritePdfJob(const std::string& printer, const std::string& title,
+                    std::span<const uint8_t> pdf, const JobOptions& options) override {
+        if (writeResult != 0) return writeResult;
+        jobs.push_back({printer, title, {pdf.begin(), pdf.end()}, true, options});
+        return 0;
+    }
+    // Lists the titles of `activeJobs`.
+    int ActiveJobTitles(const std::string&, std::vector<std::string>& titles) override {
+        titles = activeJobs;
+        return static_cast<int>(titles.size());
     }
     std::string DriverAttribute(const std::string&, const std::string& key) override {
         const auto found = attributes.find(key);
@@ -42,4 +55,5 @@ class SubstituteSpooler : public Spooler {
     std::string folder;
     int writeResult = 0;
     std::vector<Job> jobs;
+    std::vector<std::string> activeJobs;
 };

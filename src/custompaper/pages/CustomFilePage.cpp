@@ -16,9 +16,8 @@
 #include "custompaper/CustomPaperChoices.h"
 #include "custompaper/CustomPaperFile.h"
 #include "custompaper/CustomPaperFileListing.h"
-#include "custompaper/CustomPaperFolder.h"
 #include "custompaper/CustomPaperMedia.h"
-#include "custompaper/pages/CustomFileFilter.h"
+#include "custompaper/pages/CustomFileRequest.h"
 #include "custompaper/pages/CustomFileSaveDialog.h"
 #include "custompaper/pages/CustomPaperControls.h"
 #include "custompaper/pages/CustomPaperMediaList.h"
@@ -29,8 +28,11 @@
 #include "pagekit/MarkCombo.h"
 #include "pagekit/ProgressDialog.h"
 #include "platform/FileDialogs.h"
-#include "platform/SettingsStore.h"
 #include "platform/WaitCursor.h"
+#include "sampleprint/ColorDensityDialog.h"
+#include "sampleprint/MediaTypeDialog.h"
+#include "sampleprint/PaperFeedDialog.h"
+#include "sampleprint/PrintQualityDialog.h"
 
 namespace {
 
@@ -341,8 +343,7 @@ void CustomFilePage::PrinterDefaultsChanged() {
 }
 
 void CustomFilePage::Browse() {
-    const std::string path = app().fileDialogs().ChooseFileToOpen(
-        this, kCustomFileFilter, kCustomFileExtension, ReadCustomPaperFolder(SettingsStore()));
+    const std::string path = app().fileDialogs().ChooseFileToOpen(this, CustomFileRequest());
     if (path.empty()) return;
     CustomPaperFile file;
     if (file.Open(path, modelName()) != 0) {
@@ -430,10 +431,21 @@ void CustomFilePage::UpdateSampleButtons() {
         button->setEnabled(allowed);
 }
 
-void CustomFilePage::OpenMediaSamples() {}
-void CustomFilePage::OpenQualitySamples() {}
-void CustomFilePage::OpenDensitySamples() {}
-void CustomFilePage::OpenFeedSamples() {}
+void CustomFilePage::OpenMediaSamples() {
+    MediaTypeDialog(app(), entry_, this).exec();
+}
+
+void CustomFilePage::OpenQualitySamples() {
+    PrintQualityDialog(app(), entry_, this).exec();
+}
+
+void CustomFilePage::OpenDensitySamples() {
+    ColorDensityDialog(app(), entry_, this).exec();
+}
+
+void CustomFilePage::OpenFeedSamples() {
+    PaperFeedDialog(app(), entry_, this).exec();
+}
 
 void CustomFilePage::Save() {
     CompleteFileEntryMedia(entry_, *app().mediaTable());

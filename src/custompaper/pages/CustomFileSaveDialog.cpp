@@ -10,7 +10,7 @@
 #include "custompaper/CustomPaperFileListing.h"
 #include "custompaper/CustomPaperFolder.h"
 #include "custompaper/CustomPaperSlotTable.h"
-#include "custompaper/pages/CustomFileFilter.h"
+#include "custompaper/pages/CustomFileRequest.h"
 #include "pagekit/ControlDressing.h"
 #include "pagekit/ServiceApp.h"
 #include "platform/SettingsStore.h"
@@ -82,8 +82,7 @@ const std::string& CustomFileSaveDialog::modelName() {
 }
 
 void CustomFileSaveDialog::Browse() {
-    const std::string chosen = app().fileDialogs().ChooseFileToSave(
-        this, kCustomFileFilter, kCustomFileExtension, ReadCustomPaperFolder(SettingsStore()));
+    const std::string chosen = app().fileDialogs().ChooseFileToSave(this, CustomFileRequest());
     if (chosen.empty()) return;
     std::error_code error;
     if (std::filesystem::exists(chosen, error) &&

@@ -28,6 +28,8 @@
 #include "pagekit/ReadyWait.h"
 #include "pagekit/ServiceApp.h"
 #include "platform/WaitCursor.h"
+#include "sampleprint/MediaTypeDialog.h"
+#include "sampleprint/PaperFeedDialog.h"
 
 namespace {
 
@@ -396,13 +398,16 @@ void CustomPaperRegistrationPage::UpdateFeedSamples() {
     feedSamples_->setEnabled(mediaList_->AllowsSamples());
 }
 
-void CustomPaperRegistrationPage::OpenMediaSamples() {}
+void CustomPaperRegistrationPage::OpenMediaSamples() {
+    MediaTypeDialog(app(), working(), this).exec();
+}
 
 void CustomPaperRegistrationPage::OpenFeedSamples() {
     if (mediaList_->SelectedId() == 0) {
         Tell(kNoMediaForFeedSamples, MessageIcon::Warning);
         return;
     }
+    PaperFeedDialog(app(), working(), this).exec();
 }
 
 void CustomPaperRegistrationPage::Register() {

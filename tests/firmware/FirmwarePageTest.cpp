@@ -1,0 +1,128 @@
+// The firmware page on the page test bench: the file check and the version comparison, and how
+// an update ends.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QDir>
+#include <QLabel>
+#include <QSignalSpy>
+
+#include "FirmwareFileBuilder.h"
+#include "ScriptedFileDialogs.h"
+#include "TempFolder.h"
+#include "UiTestBench.h"
+#include "comm/CommLibrary.h"
+#include "firmware/FirmwareUpdatePage.h"
+#include "pagekit/ControlDressing.h"
+
+namespace {
+
+using Variant = FirmwareFileBuilder::Variant;
+using Bytes = std::vector<uint8_t>;
+const Bytes kReady = {0x03, 0x00, 0x01, 0x01, 0x04};
+const Bytes kBusy = {0x03, 0x00, 0x01, 0x01, 0x03};
+constexpr size_t kFileSize = 5032;
+
+class FirmwarePageTest : public ::testing::Test {
+  protected:
+    // These status answers (the last one stays), then the printer's version ("": none).
+    void Script(const std::vector<Bytes>& statuses, const std::string& version) {
+        bench.printer.Reset();
+        bench.ScriptPrinter("ZENTA Corvid 4000");
+        for (const Bytes& status : statuses) bench.ScriptStatus(status);
+        const std::string reply = "@BDC PS\r\nVI:00" + version + ";";
+        if (!version.empty())
+            bench.printer.QueueReceive(int32_t(reply.size()), {reply.begin(), reply.end()});
+        bench.app->UseFileDialogs(&dialogs);
+        bench.app->selectedPrinter().printerName = "desk";
+        ASSERT_TRUE(bench.app->commLibrary()->Load("desk", false));
+        bench.messages.Clear();
+    }
+    std::string File(const std::string& version, Variant variant = Variant::kValid) {
+        const Bytes bytes = FirmwareFileBuilder::Build(version, kFileSize - 32, variant);
+        const std::string kind = variant == Variant::kValid ? "" : std::to_string(int(variant));
+        return folder.Write(version + kind + ".UPG",
+                            {reinterpret_cast<const char*>(bytes.data()), bytes.size()});
+    }
+    void Choose(const std::string& path) {
+        dialogs.answers.push_back(path);
+        qobject_cast<QAbstractButton*>(FindControl(&page, 1001))->click();
+    }
+    QString Shown(int id) { return qobject_cast<QLabel*>(FindControl(&page, id))->text(); }
+    std::vector<QString> Texts(const std::vector<int32_t>& ids) const {
+        std::vector<QString> texts;
+        for (int32_t id : ids) texts.push_back(bench.app->LoadText(id));
+        return texts;
+    }
+
+    UiTestBench bench;
+    ScriptedFileDialogs dialogs;
+    TempFolder folder;
+    FirmwareUpdatePage page{*bench.app, nullptr};
+};
+
+TEST_F(FirmwarePageTest, ChosenFilesAreCheckedAndSetAgainstThePrintersVersion) {
+    Script({kReady}, "");
+    page.PageActivated();
+    EXPECT_EQ(bench.messages.texts(), Texts({70900}));
+    EXPECT_EQ(Shown(1064), bench.app->LoadText(70009));
+    Script({kReady}, "I10612");
+    page.PageActivated();
+    // Path, message, then 1065 (a refused file leaves the one before), comparison, Update.
+    const std::vector<std::tuple<std::string, int32_t, QString, int32_t, bool>> rows = {
+        {File("I20713"), 0, "I20713", 70006, true},
+        {File("I20713", Variant::kBadVersion), 70901, "I20713", 70006, true},
+        {File("I20713", Variant::kTooShort), 70902, "I20713", 70006, true},
+        {File("I20711"), 0, "I20711", 70007, false},  // 0x1107 below the printer's 0x1206
+        {File("i10612"), 0, "i10612", 70008, true},
+        {"", 0, "i10612", 70008, true}};  // cancelled
+    for (const auto& [path, message, fileVersion, comparison, updateOffered] : rows) {
+        bench.messages.Clear();
+        Choose(path);
+        EXPECT_EQ(bench.messages.texts(), message ? Texts({message}) : Texts({})) << path;
+        EXPECT_EQ(Shown(1060), fileVersion + ".UPG");
+        EXPECT_EQ(Shown(1065), fileVersion);
+        EXPECT_EQ(Shown(1138), bench.app->LoadText(comparison));
+        EXPECT_EQ(FindControl(&page, 1138)->palette().color(QPalette::WindowText) == Qt::red,
+                  comparison == 70007);
+        EXPECT_EQ(FindControl(&page, 1066)->isEnabled(), updateOffered);
+    }
+    EXPECT_EQ(dialogs.requests[0].folder, QDir::homePath().toStdString());
+    EXPECT_EQ(dialogs.requests[1].folder, folder.Path());
+}
+
+TEST_F(FirmwarePageTest, UpdateEndsWithThePrintersVersionOrGivesUp) {
+    struct Row {
+        const char* name;
+        std::string before;  // the printer's version when the page opens
+        std::vector<Bytes> statuses;
+        int writeResult;
+        std::string after;  // the printer's version after the restart ("": unread)
+        std::vector<int32_t> messages;
+        size_t jobSize;  // 0: nothing sent
+        QString shown;   // 1064 at the end ("": the text of an unread version)
+    };
+    const size_t job = 16394 + kFileSize;
+    for (const Row& row : std::vector<Row>{
+             {"loader", "I00000", {kReady}, 0, "I20713", {70903}, 10 + kFileSize, "I20713"},
+             {"version unread", "I10612", {kReady}, 0, "", {70905}, job, ""},
+             {"no restart", "I10612", {kReady, kBusy}, 0, "", {70904, 70906}, job, "I10612"},
+             {"spooler refuses", "I10612", {kReady}, -1, "", {901}, 0, "I10612"},
+             {"not ready", "I10612", {kBusy}, 0, "", {901}, 0, "I10612"}}) {
+        SCOPED_TRACE(row.name);
+        Script(row.statuses, row.before);
+        page.PageActivated();
+        Choose(File("I20713"));
+        Script(row.statuses, row.after);
+        bench.spooler.jobs.clear();
+        bench.spooler.writeResult = row.writeResult;
+        QSignalSpy toMainMenu(&page, &FirmwareUpdatePage::showPageRequested);
+        page.Update();
+        EXPECT_EQ(bench.messages.texts(), Texts(row.messages));
+        EXPECT_EQ(toMainMenu.size(), row.messages.size() == 2 ? 1 : 0);
+        EXPECT_EQ(Shown(1064), row.shown.isEmpty() ? bench.app->LoadText(70009) : row.shown);
+        EXPECT_EQ(bench.spooler.jobs.empty() ? 0 : bench.spooler.jobs[0].bytes.size(), row.jobSize);
+    }
+}
+
+}  // namespace

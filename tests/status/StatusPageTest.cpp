@@ -1,0 +1,114 @@
+// The status page on the page test bench: how Display Job ends, the sheets, the viewer's keys.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include "UiTestBench.h"
+#include "comm/CommLibrary.h"
+#include "pagekit/ControlDressing.h"
+#include "pagekit/ProgressDialog.h"
+#include "status/PrinterStatusPage.h"
+#include "status/TextViewer.h"
+
+namespace {
+
+const std::vector<uint8_t> kReady = {0x03, 0x00, 0x01, 0x01, 0x04};
+const std::vector<uint8_t> kBusy = {0x03, 0x00, 0x01, 0x01, 0x03};
+
+class StatusPageTest : public ::testing::Test {
+  protected:
+    // The printer answers this status, then these replies ("!": the receive fails).
+    void Script(const std::vector<uint8_t>& status, const std::vector<std::string>& replies = {}) {
+        bench.printer.Reset();
+        bench.ScriptPrinter("ZENTA Corvid 4000");
+        bench.ScriptStatus(status);
+        for (const std::string& reply : replies)
+            bench.printer.QueueReceive(reply == "!" ? -5 : int32_t(reply.size()),
+                                       {reply.begin(), reply.end()});
+        bench.app->selectedPrinter().printerName = "desk";
+        ASSERT_TRUE(bench.app->commLibrary()->Load("desk", false));
+        bench.messages.Clear();
+    }
+    void Press(int id) { qobject_cast<QAbstractButton*>(FindControl(&page, id))->click(); }
+    // The message boxes of one text id, or none for 0.
+    std::vector<QString> Message(int32_t id) const {
+        return id == 0 ? std::vector<QString>{} : std::vector<QString>{bench.app->LoadText(id)};
+    }
+
+    UiTestBench bench;
+    PrinterStatusPage page{*bench.app, nullptr};
+};
+
+TEST_F(StatusPageTest, DisplayJobOpensTheViewerOrSaysWhyNot) {
+    const std::string job = "@BDC PS\r\nJI:0107000302;";
+    struct Row {
+        const char* name;
+        std::vector<uint8_t> status;
+        std::vector<std::string> replies;
+        bool cancel;
+        int32_t message;
+        bool viewerShown;
+    };
+    for (const Row& row :
+         std::vector<Row>{{"no job: empty viewer", kReady, {}, false, 0, true},
+                          {"request fails", kReady, {job, "!"}, false, 60900, false},
+                          {"cancelled", kReady, {job}, true, 0, false},
+                          {"not ready", kBusy, {job}, false, 901, false}}) {
+        SCOPED_TRACE(row.name);
+        page.viewer().hide();
+        Script(row.status, row.replies);
+        if (row.cancel)
+            QTimer::singleShot(0, [] {
+                for (QWidget* window : QApplication::topLevelWidgets())
+                    if (auto* progress = qobject_cast<ProgressDialog*>(window))
+                        progress->cancelButton()->click();
+            });
+        Press(1043);
+        EXPECT_EQ(bench.messages.texts(), Message(row.message));
+        EXPECT_EQ(page.viewer().isVisible(), row.viewerShown);
+    }
+    EXPECT_EQ(page.viewer().Text(), "");
+    page.PageDeactivated();
+    EXPECT_FALSE(page.viewer().isVisible());
+}
+
+TEST_F(StatusPageTest, EachSheetButtonSendsItsSheetJob) {
+    // Button, sheet, status, spooler result, message.
+    const std::vector<std::tuple<int, uint8_t, std::vector<uint8_t>, int, int32_t>> rows = {
+        {1002, 2, kReady, 0, 60901},
+        {1004, 4, kReady, 0, 60901},
+        {1005, 1, kReady, 0, 60901},
+        {1005, 1, kReady, -1, 0},
+        {1002, 2, kBusy, 0, 901}};
+    for (const auto& [button, sheet, status, writeResult, message] : rows) {
+        Script(status);
+        bench.spooler.jobs.clear();
+        bench.spooler.writeResult = writeResult;
+        Press(button);
+        EXPECT_EQ(bench.messages.texts(), Message(message));
+        ASSERT_EQ(bench.spooler.jobs.size(), message == 60901 ? 1u : 0u);
+        if (message == 60901) {
+            EXPECT_EQ(bench.spooler.jobs[0].bytes[20], sheet) << button;
+        }
+    }
+}
+
+TEST_F(StatusPageTest, TheViewerTakesNoKeysAndEscapeOutsideItsTextHidesIt) {
+    TextViewer& viewer = page.viewer();
+    viewer.SetText("Job 7 :\r\n Job name : Poster\r\n");
+    viewer.show();
+    auto* box = qobject_cast<QPlainTextEdit*>(FindControl(&viewer, 1002));
+    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(box, Qt::Key_Escape);
+    EXPECT_FALSE(box->textCursor().hasSelection());
+    EXPECT_TRUE(viewer.isVisible());
+    QTest::keyClick(FindControl(&viewer, 2), Qt::Key_Escape);
+    EXPECT_FALSE(viewer.isVisible());
+}
+
+}  // namespace
