@@ -41,7 +41,6 @@ TEST(CustomPaperFileListing, ListsEverySettingWithWhetherItCanBeUsed) {
         {Base("2") + two + Setting(2, "No sub-code", "-"),
          0,
          {{"Velvet", true}, {"No sub-code", false}}},
-        {Base("0"), 0, {}},
         {Base("") + two, -1, {}},
         {Base("2") + two + Setting(2, "", "1"), -1, {}},
     };
@@ -63,7 +62,6 @@ TEST(CustomPaperFileListing, SaveGoesOverTheSettingOfTheSameNameElseAfterTheLast
         {std::nullopt, "Velvet", 1, false},
         {Base("2") + ab, "Canvas", 2, true},
         {Base("2") + ab, "canvas", 3, false},
-        {Base("0"), "Velvet", 1, false},
         {Base("2", "Corvid 2000") + ab, "Canvas", -1, false},
         {Base("") + ab, "Canvas", -2, false},
         {Base("2") + Setting(1, "", "1") + Setting(2, "Canvas", "1"), "Canvas", -2, false},

@@ -8,7 +8,6 @@
 #include <QSlider>
 #include <QTabWidget>
 #include <QTemporaryDir>
-#include <algorithm>
 
 #include "CupsSandbox.h"
 #include "EmulatedPrinter.h"
@@ -49,6 +48,13 @@ std::string NextQueue() {
     return "Editing_" + std::to_string(++tests);
 }
 
+void Click(QWidget* window, int id) {
+    qobject_cast<QAbstractButton*>(FindControl(window, id))->click();
+}
+void Type(QWidget* window, int id, const QString& text) {
+    qobject_cast<QLineEdit*>(FindControl(window, id))->setText(text);
+}
+
 class CustomPaperEditingEndToEndTest : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -66,34 +72,28 @@ class CustomPaperEditingEndToEndTest : public ::testing::Test {
         Page* menu = window->PageAt(0);
         auto* printers = qobject_cast<QComboBox*>(FindControl(menu, 1026));
         printers->setCurrentIndex(printers->findText(QString::fromStdString(printer.Queue())));
-        qobject_cast<QAbstractButton*>(FindControl(menu, functionButton))->click();
+        Click(menu, functionButton);
         return window->CurrentPage() == pageNumber ? window->PageAt(pageNumber) : nullptr;
     }
-    static QWidget* Control(Page* page, int id, int tab) {
-        if (tab < 0) return FindControl(page, id);
-        return FindControl(qobject_cast<QTabWidget*>(FindControl(page, 1006))->widget(tab), id);
-    }
-    static void Enter(Page* page, const std::vector<Input>& inputs) {
-        for (const Input& input : inputs) {
-            QWidget* control = Control(page, input.id, input.tab);
-            if (auto* edit = qobject_cast<QLineEdit*>(control)) edit->setText(input.value);
-            if (auto* combo = qobject_cast<QComboBox*>(control))
-                combo->setCurrentIndex(input.value.toInt());
-            if (auto* slider = qobject_cast<QSlider*>(control))
-                slider->setValue(input.value.toInt());
-        }
-    }
-    static QStringList Shown(Page* page, const std::vector<Input>& inputs) {
+    // Sets each control to its input when `enter` is set, then reads them all back: the text of a
+    // box, the item of a list, the position of a slider.
+    static std::string Controls(Page* page, const std::vector<Input>& inputs, bool enter) {
+        auto* tabs = qobject_cast<QTabWidget*>(FindControl(page, 1006));
         QStringList shown;
-        for (const Input& input : inputs) {
-            QWidget* control = Control(page, input.id, input.tab);
-            if (auto* edit = qobject_cast<QLineEdit*>(control)) shown << edit->text();
-            if (auto* combo = qobject_cast<QComboBox*>(control))
+        for (const auto& [id, tab, value] : inputs) {
+            QWidget* control = FindControl(tab < 0 ? page : tabs->widget(tab), id);
+            if (auto* edit = qobject_cast<QLineEdit*>(control)) {
+                if (enter) edit->setText(value);
+                shown << edit->text();
+            } else if (auto* combo = qobject_cast<QComboBox*>(control)) {
+                if (enter) combo->setCurrentIndex(value.toInt());
                 shown << QString::number(combo->currentIndex());
-            if (auto* slider = qobject_cast<QSlider*>(control))
+            } else if (auto* slider = qobject_cast<QSlider*>(control)) {
+                if (enter) slider->setValue(value.toInt());
                 shown << QString::number(slider->value());
+            }
         }
-        return shown;
+        return shown.join(",").toStdString();
     }
     void Screenshot(const QString& name) {
         if (const QString folder = qEnvironmentVariable("SERVATO_SCREENSHOTS"); !folder.isEmpty()) {
@@ -120,35 +120,25 @@ TEST_F(CustomPaperEditingEndToEndTest, RegisteredSettingArrivesInSlotFive) {
     ASSERT_NE(page, nullptr);
     ASSERT_TRUE(messages.texts().empty()) << messages.texts()[0].toStdString();
     // media, thickness, platen; tab 1: feed, drying; tab 2: cut, roller, suction, option
-    Enter(page, {{1096, -1, "1"},
-                 {1098, -1, "5"},
-                 {1101, -1, "1"},
-                 {1024, 0, "-20"},
-                 {1120, 0, "30"},
-                 {1124, 1, "2"},
-                 {1007, 1, "1"},
-                 {1025, 1, "2"},
-                 {1006, 1, "1"}});
-    const auto mediaId = qobject_cast<QComboBox*>(FindControl(page, 1096))->currentData().toInt();
-    const auto& records = app.mediaTable()->Records();
-    const auto media =
-        std::find_if(records.begin(), records.end(),
-                     [mediaId](const MediaRecord& r) { return r.mediaId == mediaId; });
-    ASSERT_NE(media, records.end());
+    const std::vector<Input> setting = {{1096, -1, "1"},  {1098, -1, "5"}, {1101, -1, "1"},
+                                        {1024, 0, "-20"}, {1120, 0, "30"}, {1124, 1, "2"},
+                                        {1007, 1, "1"},   {1025, 1, "2"},  {1006, 1, "1"}};
+    ASSERT_EQ(Controls(page, setting, true), "1,5,1,-20,30,2,1,2,1");
+    const int32_t paperType = app.mediaTable()->PaperTypeCode(
+        qobject_cast<QComboBox*>(FindControl(page, 1096))->currentData().toInt(), 0);
     Screenshot("page3.png");
 
     WhenDialogShows<RegisterDialog>([](RegisterDialog& dialog) {
         qobject_cast<QComboBox*>(FindControl(&dialog, RegisterDialog::kSlotList))
             ->setCurrentIndex(4);
-        qobject_cast<QLineEdit*>(FindControl(&dialog, RegisterDialog::kNameEdit))
-            ->setText("Canvas 380");
-        qobject_cast<QAbstractButton*>(FindControl(&dialog, 1))->click();
+        Type(&dialog, RegisterDialog::kNameEdit, "Canvas 380");
+        Click(&dialog, RegisterDialog::kOk);
     });
-    qobject_cast<QAbstractButton*>(FindControl(page, 1102))->click();
+    Click(page, 1102);
     EXPECT_EQ(messages.texts(), std::vector<QString>{app.LoadText(30903)});
 
     // name, media id, paper type, option, feed, drying, thickness, suction, cut, platen, roller
-    const CustomPaperSlot composed{"", 0, media->paperTypeCode, 1, -20, 30, 5, -2, 2, 2, 1};
+    const CustomPaperSlot composed{"", 0, paperType, 1, -20, 30, 5, -2, 2, 2, 1};
     const auto body = BuildSlotWriteBody(5, "Canvas 380", composed);
     const auto jobs = printer.WaitForJournal(EmulatedPrinter::Event("job"), 1);
     ASSERT_EQ(jobs.size(), 1u);
@@ -166,7 +156,7 @@ TEST_F(CustomPaperEditingEndToEndTest, RegisteredSettingArrivesInSlotFive) {
     const std::string state = ReadFileText(printer.StatePath());
     for (const std::string& line : std::vector<std::string>{
              "slot5.registered=1", "slot5.name=Canvas 380", "slot5.thickness=5", "slot5.platen=2",
-             "slot5.paperType=" + std::to_string(media->paperTypeCode)})
+             "slot5.paperType=" + std::to_string(paperType)})
         EXPECT_NE(state.find("\n" + line + "\n"), std::string::npos) << line;
 }
 
@@ -177,30 +167,27 @@ TEST_F(CustomPaperEditingEndToEndTest, SavedSettingOpensAgainWithTheSameValues) 
     const std::vector<Input> setting = {
         {1096, -1, "1"}, {1098, -1, "2"}, {1101, -1, "3"}, {1108, 0, "0"}, {1033, 0, "-15"},
         {1114, 0, "22"}, {1120, 0, "12"}, {1124, 1, "3"},  {1007, 1, "2"}, {1025, 1, "4"}};
-    Enter(page, setting);
-    ASSERT_EQ(Shown(page, setting).join(",").toStdString(), "1,2,3,0,-15,22,12,3,2,4");
+    ASSERT_EQ(Controls(page, setting, true), "1,2,3,0,-15,22,12,3,2,4");
 
     const std::string path = QDir(store.path()).filePath("Films.ZCF").toStdString();
     dialogs.answers.push_back(path);
     WhenDialogShows<CustomFileSaveDialog>([](CustomFileSaveDialog& dialog) {
-        qobject_cast<QAbstractButton*>(FindControl(&dialog, CustomFileSaveDialog::kBrowseButton))
-            ->click();
-        qobject_cast<QLineEdit*>(FindControl(&dialog, CustomFileSaveDialog::kNameEdit))
-            ->setText("Film 100");
-        qobject_cast<QAbstractButton*>(FindControl(&dialog, 1))->click();
+        Click(&dialog, CustomFileSaveDialog::kBrowseButton);
+        Type(&dialog, CustomFileSaveDialog::kNameEdit, "Film 100");
+        Click(&dialog, CustomFileSaveDialog::kOk);
     });
-    qobject_cast<QAbstractButton*>(FindControl(page, 1102))->click();
+    Click(page, 1102);
     EXPECT_TRUE(messages.texts().empty());
-    EXPECT_NE(Shown(page, setting).join(",").toStdString(), "1,2,3,0,-15,22,12,3,2,4");
+    EXPECT_NE(Controls(page, setting, false), "1,2,3,0,-15,22,12,3,2,4");
 
     dialogs.answers.push_back(path);
-    qobject_cast<QAbstractButton*>(FindControl(page, 1001))->click();
+    Click(page, 1001);
     EXPECT_EQ(dialogs.requests.back().folder, store.path().toStdString());
     auto* settings = qobject_cast<QComboBox*>(FindControl(page, 1068));
     ASSERT_EQ(settings->count(), 2);
     EXPECT_EQ(settings->itemText(1), "Film 100");
     settings->setCurrentIndex(1);
-    EXPECT_EQ(Shown(page, setting).join(",").toStdString(), "1,2,3,0,-15,22,12,3,2,4");
+    EXPECT_EQ(Controls(page, setting, false), "1,2,3,0,-15,22,12,3,2,4");
     EXPECT_TRUE(messages.texts().empty());
     Screenshot("page5.png");
 }
