@@ -34,9 +34,8 @@ DriverMediaList::DriverMediaList(DriverSettingsLibrary* library, const std::stri
 DriverMediaList::~DriverMediaList() {
     Cache& cache = SharedCache();
     if (--cache.references > 0) return;
-    cache.references = 0;
-    cache.ids = {};
-    cache.names = {};
+    // Forgotten whole: a later list for the same printer is read again, not served empty.
+    cache = Cache{};
 }
 
 void DriverMediaList::Rebuild(DriverSettingsLibrary& library, const std::string& printerName,
