@@ -7,9 +7,9 @@
 #include "ChannelResponder.h"
 #include "FileText.h"
 #include "FirmwareFileBuilder.h"
+#include "JobBytes.h"
 #include "JobExecution.h"
 #include "JobStream.h"
-#include "WireFormat.h"
 
 namespace {
 

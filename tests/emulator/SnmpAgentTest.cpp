@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "JobBytes.h"
 #include "SnmpAgent.h"
 #include "SnmpMessage.h"
-#include "WireFormat.h"
 
 namespace {
 

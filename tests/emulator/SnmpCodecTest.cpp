@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "JobBytes.h"
 #include "SnmpMessage.h"
-#include "WireFormat.h"
 #include "WrappedCommand.h"
 
 namespace {

@@ -1,5 +1,7 @@
 #include "EmulatedPrinter.h"
+#include "Eventually.h"
 #include "FileText.h"
+#include "JobBytes.h"
 
 #include <QByteArray>
 #include <QJsonDocument>
@@ -106,7 +108,8 @@ EmulatedPrinter::~EmulatedPrinter() {
         << "\n";
     if (!queueInstalled_) {
         const std::string uri = "socket://" + address_ + ":" + std::to_string(rawPort_);
-        auto added = sandbox_.AddQueue(options_.queue, uri, options_.model);
+        auto added = sandbox_.AddQueue(options_.queue, uri,
+                                       options_.driver.empty() ? options_.model : options_.driver);
         if (!added) {
             emulator_.Stop();
             return added;
@@ -172,4 +175,21 @@ std::vector<JournalEntry> EmulatedPrinter::WaitForJournal(const Match& match, si
 
 EmulatedPrinter::Match EmulatedPrinter::Event(const std::string& event) {
     return [event](const JournalEntry& entry) { return entry.Text("event") == event; };
+}
+
+int EmulatedPrinter::StatusCode() const {
+    const std::vector<uint8_t> answer =
+        Datagram(wire::WrappedRequest(wire::Hex("73 74 01 00 01")), 500);
+    // The reply's marker line follows the GetResponse's header.
+    const std::string text(answer.begin(), answer.end());
+    const size_t marker = text.find("@BDC ST2");
+    return marker == std::string::npos ? -1 : wire::StatusCodeOf(wire::Text(text.substr(marker)));
+}
+
+::testing::AssertionResult EmulatedPrinter::WaitUntilReady(int timeoutMs) const {
+    int status = -1;
+    if (Eventually([&] { return (status = StatusCode()) == 4; }, timeoutMs)) {
+        return ::testing::AssertionSuccess();
+    }
+    return ::testing::AssertionFailure() << options_.queue << " still reports status " << status;
 }
