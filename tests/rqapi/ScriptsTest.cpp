@@ -2,15 +2,13 @@
 
 #include <signal.h>
 
-#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <regex>
-#include <sstream>
 #include <string>
-#include <thread>
 
 #include "ChildProcess.h"
+#include "Eventually.h"
 #include "FileText.h"
 
 namespace {
@@ -70,13 +68,9 @@ TEST(SandboxScripts, StartQueueJobAndStop) {
                   {"lp", "-h", server, "-d", "ScriptQueue", "-o", "raw", dir + "/job.bin"}, output),
               0)
         << output;
-    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-    while (ReadFileText(printerDir + "/journal.jsonl").find("\"event\":\"job\"") ==
-               std::string::npos &&
-           std::chrono::steady_clock::now() < end) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    EXPECT_NE(ReadFileText(printerDir + "/journal.jsonl").find("\"size\":23"), std::string::npos);
+    EXPECT_TRUE(Eventually([&] {
+        return ReadFileText(printerDir + "/journal.jsonl").find("\"size\":23") != std::string::npos;
+    }));
 
     EXPECT_EQ(ChildProcess::Run({kScripts + "emulated-printer", "stop", printerDir}, output), 0)
         << output;
