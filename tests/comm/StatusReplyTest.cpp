@@ -34,7 +34,7 @@ TEST(StatusReply, TestsReadTheFirstFieldOfTheirTypeAndStayInsideTheBlock) {
         int32_t inkSlots;
     };
     Bytes otherCodes = wire::StatusBlock(4, 80, Bytes(8, 100));
-    otherCodes[33] = 7;  // data byte 23 of the ink field: not the 8-slot model's code
+    otherCodes[otherCodes.size() - 5] = 7;  // the last slot's ink code, before field 13
     const std::vector<Row> rows = {
         {"ready with level 12", Hex("06 00 01 01 04 0D 01 0C"), true, false, true, false, 4},
         {"level data cut off by L", Hex("05 00 01 01 04 0D 01"), true, false, false, false, 4},

@@ -79,17 +79,6 @@ TEST(SnmpCodec, WrappedCommandsComeBackByteForByte) {
     }
 }
 
-TEST(SnmpCodec, EscapeIsOneBase128SubIdentifier) {
-    // 0xE8 travels as 0x81 0x68; the OID sub-identifier it decodes to is 232, not 129 and 104.
-    const Bytes datagram = wire::WrappedRequest(wire::Hex("E8"));
-    SnmpMessage message;
-    ASSERT_TRUE(SnmpMessage::Decode(datagram.data(), datagram.size(), message));
-    const ObjectIdentifier& oid = message.bindings[0].oid;
-    ASSERT_EQ(oid.size(), WrappedCommand::Prefix().size() + 5);
-    EXPECT_EQ(oid.back(), 0xE8u);
-    EXPECT_EQ(oid[oid.size() - 5], 4u);  // length + 3
-}
-
 TEST(SnmpCodec, DamagedDatagramsAreRefusedWithoutReadingPastThem) {
     const Bytes good = wire::WrappedRequest(wire::Hex("73 74 01 00 01"));
     for (std::size_t cut = 0; cut < good.size(); ++cut) {

@@ -91,11 +91,17 @@ Bytes StatusBlock(uint8_t statusCode, uint8_t level, const std::vector<uint8_t>&
     // The 4-slot model has the first four of these.
     static constexpr uint8_t kInkCodes[] = {1, 2, 3, 6, 9, 4, 5, 8};
     Bytes inks = {0x0F, static_cast<uint8_t>(1 + 3 * inkPercents.size()), 3};
+    uint8_t warnings = level <= 12 ? 0x02 : 0x00;
     for (size_t slot = 0; slot < inkPercents.size(); ++slot) {
         inks.insert(inks.end(),
                     {static_cast<uint8_t>(slot), kInkCodes[slot % 8], inkPercents[slot]});
+        if (inkPercents[slot] <= 25) warnings |= 0x01;
     }
-    return Block(Concat({{0x01, 0x01, statusCode, 0x0D, 0x01, level}, inks, {0x13, 0x01, 0x01}}));
+    const uint8_t error = statusCode == 0 ? 0x01 : 0x00;
+    return Block(Concat({{0x01, 0x01, statusCode, 0x02, 0x01, error, 0x04, 0x01, warnings, 0x0D,
+                          0x01, level},
+                         inks,
+                         {0x13, 0x01, 0x01}}));
 }
 
 Bytes Block(const Bytes& fields) {

@@ -29,9 +29,10 @@ Bytes NozzleCheckJob();
 // The 107-byte slot write packet for slot 1..10 with these fields set, the rest as the template.
 Bytes SlotWrite(int slotNumber, int platen, int feed, int thickness, const std::string& name);
 
-// A status block as the printer sends it: status code, field 0x0D with the level, field 0x0F with
-// one 3-byte entry (slot, ink code, percent) per ink percent, the ink codes in the order of the
-// 8-slot model (the 4-slot model has its first four), field 0x13.
+// A status block as the printer sends it: fields 01 status code, 02 error code (1 with status
+// 0), 04 warning bits (0x01 some ink at most 25, 0x02 level at most 12), 0D level, 0F one 3-byte
+// entry (slot, ink code, percent) per ink percent with the ink codes in the 8-slot model's order
+// (the 4-slot model has the first four), 13 paper.
 Bytes StatusBlock(uint8_t statusCode, uint8_t level = 80,
                   const std::vector<uint8_t>& inkPercents = {100, 100, 100, 100});
 // A block of these fields (type, length, data each), its length word in front.
