@@ -122,40 +122,16 @@ TEST_F(CommIntegrationTest, QueriesOfBothModelsOverBothChannelTypes) {
         std::string version;
         int32_t platenGap, slotPlatenGap, inkSlots;
     };
+    EmulatedPrinter* b = big.get();
+    EmulatedPrinter* s = small.get();
+    // Without a channel the ink slot count stays that of the big model.
     const std::vector<Row> rows = {
-        {"big model, plain", big.get(), {}, kPlain, true, true, "I10612", 2, 3, 8},
-        {"big model, wrapped",
-         big.get(),
-         {"control-closed"},
-         kWrapped,
-         true,
-         true,
-         "I10612",
-         2,
-         3,
-         8},
-        {"small model set up otherwise",
-         small.get(),
-         {"platen-gap=3", "firmware=I20711"},
-         kPlain,
-         true,
-         true,
-         "I20711",
-         4,
-         3,
-         4},
+        {"big, plain", b, {}, kPlain, true, true, "I10612", 2, 3, 8},
+        {"big, wrapped", b, {"control-closed"}, kWrapped, true, true, "I10612", 2, 3, 8},
+        {"small", s, {"platen-gap=3", "firmware=I20711"}, kPlain, true, true, "I20711", 4, 3, 4},
         // A scrambled block does not name the eight-slot set of the big model.
-        {"garbled, wrapped",
-         big.get(),
-         {"control-closed", "garbled"},
-         kWrapped,
-         false,
-         false,
-         "",
-         2,
-         -1,
-         4},
-        {"unreachable", big.get(), {"unreachable"}, 0, false, false, "", 2, -1, 4},
+        {"garbled", b, {"control-closed", "garbled"}, kWrapped, false, false, "", 2, -1, 4},
+        {"unreachable", b, {"unreachable"}, 0, false, false, "", 2, -1, 8},
     };
     ASSERT_TRUE(library.Load(big->Queue(), true));
     for (const Row& row : rows) {

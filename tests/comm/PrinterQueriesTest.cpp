@@ -89,8 +89,9 @@ TEST_F(PrinterQueriesTest, CleaningIsRefusedForLowInkBeforeALowLevel) {
         script.Reset();
         if (row.channelOpens) OfferChannel(PrinterLink::kPlainChannel);
         script.QueueStatus(row.readResult, row.reply);
-        EXPECT_EQ(CheckCleaningAllowed(link, kPrinter), row.expected);
-        if (row.channelOpens) EXPECT_TRUE(ClosedLastChannel());
+        PrinterLink fresh(&library, clock);
+        EXPECT_EQ(CheckCleaningAllowed(fresh, kPrinter), row.expected);
+        EXPECT_EQ(ClosedLastChannel(), row.channelOpens);
     }
 }
 

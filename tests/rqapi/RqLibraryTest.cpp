@@ -35,19 +35,6 @@ std::vector<uint8_t> Message(int32_t type, const std::vector<uint8_t>& command) 
                : command;
 }
 
-// One command over an open channel; the reply from its marker on.
-std::string Exchange(int32_t channel, int32_t type, const std::vector<uint8_t>& command) {
-    const auto message = Message(type, command);
-    if (RQSend(channel, message.data(), int32_t(message.size())) < 1) return "send failed";
-    std::array<uint8_t, 512> reply{};
-    int32_t size = reply.size();
-    const int32_t received = RQReceive(channel, reply.data(), &size, 3000);
-    if (received < 1) return "receive " + std::to_string(received);
-    const std::string text(reinterpret_cast<const char*>(reply.data()), size_t(received));
-    const size_t marker = text.find("@BDC PS\r\n");
-    return marker == std::string::npos ? text : text.substr(marker);
-}
-
 class RqLibraryTest : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {
@@ -72,40 +59,18 @@ class RqLibraryTest : public ::testing::Test {
     static inline std::unique_ptr<CupsSandbox> sandbox;
 };
 
-TEST_F(RqLibraryTest, DeviceIdChannelsStatusAndQueriesOfBothModels) {
-    for (const char* model : {"ZENTA Corvid 4000", "ZENTA Corvid 2000"}) {
-        SCOPED_TRACE(model);
-        EmulatedPrinter printer(*sandbox, {.model = model});
-        ASSERT_TRUE(printer.Start());
-        const char* queue = printer.Queue().c_str();
-        std::array<char, 256> id{};
-        int32_t idSize = id.size();
-        ASSERT_EQ(RQGetDeviceID(1, queue, id.data(), &idSize), 0);
-        EXPECT_NE(std::string(id.data()).find(std::string("DES:") + model + ";"),
-                  std::string::npos);
-
-        int32_t needed = 0;
-        EXPECT_EQ(RQGetAvailableChannel(1, queue, nullptr, &needed), rqapi::kBufferTooSmall);
-        ASSERT_EQ(needed, 16);
-        std::vector<uint8_t> records(size_t(needed), 0xEE);
-        ASSERT_EQ(RQGetAvailableChannel(1, queue, records.data(), &needed), 2);
-        EXPECT_EQ(records, wire::Hex("03 00 01 10 07 00 00 00 04 00 00 00 07 00 00 00"));
-
-        for (int32_t type : {kPlain, kWrapped}) {
-            SCOPED_TRACE(type);
-            const int32_t channel = RQOpenChannel(1, queue, type);
-            ASSERT_GE(channel, 1);
-            std::array<uint8_t, 256> status{};
-            int32_t size = status.size();
-            const int32_t got = RQGetStatus(channel, status.data(), &size);
-            ASSERT_GE(got, 1);
-            EXPECT_EQ(wire::StatusCodeOf({status.begin(), status.begin() + got}), 4);
-            EXPECT_EQ(Exchange(channel, type, kVersionQuery), "@BDC PS\r\nVI:00I10612;");
-            EXPECT_EQ(Exchange(channel, type, wire::Hex("53 4E 02 00 01 01")),
-                      "@BDC PS\r\nSN:010;");
-            EXPECT_EQ(RQCloseChannel(channel), 0);
-        }
-    }
+// Device ID, channels, status and queries of both models over both channel types are in the
+// program's integration test; here the channel list as the library lays it out.
+TEST_F(RqLibraryTest, ChannelListAsksForItsRoomFirst) {
+    EmulatedPrinter printer(*sandbox, {.model = "ZENTA Corvid 2000"});
+    ASSERT_TRUE(printer.Start());
+    const char* queue = printer.Queue().c_str();
+    int32_t needed = 0;
+    EXPECT_EQ(RQGetAvailableChannel(1, queue, nullptr, &needed), rqapi::kBufferTooSmall);
+    ASSERT_EQ(needed, 16);
+    std::vector<uint8_t> records(size_t(needed), 0xEE);
+    ASSERT_EQ(RQGetAvailableChannel(1, queue, records.data(), &needed), 2);
+    EXPECT_EQ(records, wire::Hex("03 00 01 10 07 00 00 00 04 00 00 00 07 00 00 00"));
 }
 
 TEST_F(RqLibraryTest, TimeOutsAreHonouredWhenThePrinterIsSilentSlowOrGone) {

@@ -52,29 +52,18 @@ EmulatedPrinter::~EmulatedPrinter() {
         return ::testing::AssertionFailure() << binary << " is not built";
     }
     std::ofstream(folder_ + "/faults", std::ios::trunc);
-    std::vector<std::string> args = {binary,
-                                     "--model",
-                                     options_.model,
-                                     "--listen",
-                                     address_,
-                                     "--raw-port",
-                                     std::to_string(rawPort_),
-                                     "--snmp-port",
-                                     std::to_string(snmpPort_),
-                                     "--control-port",
-                                     std::to_string(controlPort_),
-                                     "--state",
-                                     StatePath(),
-                                     "--journal",
-                                     JournalPath(),
-                                     "--speed",
-                                     std::to_string(options_.speed),
-                                     "--fault-file",
-                                     folder_ + "/faults"};
-    for (const auto& fault : options_.faults) {
-        args.push_back("--fault");
-        args.push_back(fault);
+    std::vector<std::string> args = {binary, "--model", options_.model, "--listen", address_};
+    for (const auto& [option, value] :
+         {std::pair<const char*, std::string>{"--raw-port", std::to_string(rawPort_)},
+          {"--snmp-port", std::to_string(snmpPort_)},
+          {"--control-port", std::to_string(controlPort_)},
+          {"--state", StatePath()},
+          {"--journal", JournalPath()},
+          {"--speed", std::to_string(options_.speed)},
+          {"--fault-file", folder_ + "/faults"}}) {
+        args.insert(args.end(), {option, value});
     }
+    for (const auto& fault : options_.faults) args.insert(args.end(), {"--fault", fault});
     args.insert(args.end(), options_.extraArgs.begin(), options_.extraArgs.end());
     const std::string out = folder_ + "/emulator.out";
     std::ofstream(out, std::ios::trunc);

@@ -98,10 +98,10 @@ Bytes StatusBlock(uint8_t statusCode, uint8_t level, const std::vector<uint8_t>&
         if (inkPercents[slot] <= 25) warnings |= 0x01;
     }
     const uint8_t error = statusCode == 0 ? 0x01 : 0x00;
-    return Block(Concat({{0x01, 0x01, statusCode, 0x02, 0x01, error, 0x04, 0x01, warnings, 0x0D,
-                          0x01, level},
-                         inks,
-                         {0x13, 0x01, 0x01}}));
+    return Block(Concat(
+        {{0x01, 0x01, statusCode, 0x02, 0x01, error, 0x04, 0x01, warnings, 0x0D, 0x01, level},
+         inks,
+         {0x13, 0x01, 0x01}}));
 }
 
 Bytes Block(const Bytes& fields) {
