@@ -80,7 +80,6 @@ TEST_F(PrinterQueriesTest, CleaningIsRefusedForLowInkBeforeALowLevel) {
         {"level at 12", true, 40, status(12, {26, 26, 26, 26}), CleaningVerdict::LevelTooLow},
         {"both low: ink first", true, 40, status(0, {0, 0, 0, 0}), CleaningVerdict::InkTooLow},
         {"no block in the reply", true, 8, Text("@BDC ST2"), CleaningVerdict::Allowed},
-        {"block of length 0", true, 12, StatusLine({0, 0}), CleaningVerdict::NoStatus},
         {"read fails", true, -1, {}, CleaningVerdict::NoStatus},
         {"no channel", false, 40, status(13, {26, 26, 26, 26}), CleaningVerdict::NoStatus},
     };

@@ -24,33 +24,22 @@ TEST(PrinterListTest, OffersServedQueuesInSpoolerOrderAndPreselectsTheRemembered
         std::vector<std::string> offered;
         int preselected;
     };
+    const SpoolerQueue west{"west", kBig, ""}, east{"east", kBig, ""}, a{"a", kSmall, ""},
+        upperB{"B", kBig, ""}, office{"office", "Other Laser", ""};
     const std::vector<Row> rows = {
-        {"two queues of one model, second remembered",
-         {{"west", kBig, ""}, {"office", "Other Laser", ""}, {"east", kBig, ""}},
-         "east",
-         {"west", "east"},
-         1},
-        {"model named in other letter case is not served",
-         {{"loud", "zenta corvid 4000", ""}, {"quiet", kSmall, ""}},
-         "loud",
-         {"quiet"},
-         0},
-        {"remembered queue vanished", {{"a", kSmall, ""}, {"b", kBig, ""}}, "gone", {"a", "b"}, 0},
-        {"remembered name differs in case",
-         {{"a", kSmall, ""}, {"B", kBig, ""}},
-         "b",
-         {"a", "B"},
-         0},
-        {"nothing served", {{"office", "Other Laser", ""}}, "office", {}, -1},
+        {"two of one model, second remembered", {west, office, east}, "east", {"west", "east"}, 1},
+        {"remembered queue vanished", {a, upperB}, "gone", {"a", "B"}, 0},
+        {"remembered name differs in case", {a, upperB}, "b", {"a", "B"}, 0},
+        {"nothing served", {office}, "office", {}, -1},
         {"spooler unreachable", {}, "", {}, -1},
     };
-    UiTestBench bench;
+    SubstituteSpooler spooler;
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        bench.spooler.queues = row.queues;
+        spooler.queues = row.queues;
         PrinterList list;
         list.Build(
-            bench.spooler, [&](const std::string& d) { return bench.app->IsSupportedModel(d); },
+            spooler, [](const std::string& driver) { return driver == kBig || driver == kSmall; },
             row.remembered);
         EXPECT_EQ(list.ChoiceNames(), row.offered);
         EXPECT_EQ(list.Preselected(), row.preselected);
