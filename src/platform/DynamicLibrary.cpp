@@ -2,6 +2,8 @@
 
 #include <dlfcn.h>
 
+#include <filesystem>
+
 DynamicLibrary::~DynamicLibrary() {
     Close();
 }
@@ -9,7 +11,16 @@ DynamicLibrary::~DynamicLibrary() {
 bool DynamicLibrary::Open(const std::string& nameOrPath) {
     Close();
     if (nameOrPath.empty()) return false;
-    handle_ = dlopen(nameOrPath.c_str(), RTLD_NOW | RTLD_LOCAL);
+    // The run path names the program's folder too, but a dlopen that a sanitizer runtime
+    // interposes searches as that runtime, without it.
+    if (nameOrPath.find('/') == std::string::npos) {
+        std::error_code error;
+        const auto program = std::filesystem::read_symlink("/proc/self/exe", error);
+        if (!error) {
+            handle_ = dlopen((program.parent_path() / nameOrPath).c_str(), RTLD_NOW | RTLD_LOCAL);
+        }
+    }
+    if (handle_ == nullptr) handle_ = dlopen(nameOrPath.c_str(), RTLD_NOW | RTLD_LOCAL);
     return handle_ != nullptr;
 }
 

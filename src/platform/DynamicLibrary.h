@@ -10,7 +10,8 @@ class DynamicLibrary {
     DynamicLibrary(const DynamicLibrary&) = delete;
     DynamicLibrary& operator=(const DynamicLibrary&) = delete;
 
-    // Loads by name (the normal library search) or by path; false when it cannot be loaded.
+    // Loads by path, or by name: the running program's folder first, then the normal library
+    // search. False when it cannot be loaded.
     bool Open(const std::string& nameOrPath);
     void Close();
     bool IsOpen() const { return handle_ != nullptr; }
