@@ -106,13 +106,13 @@ TEST_F(RqLibraryTest, TimeOutsAreHonouredWhenThePrinterIsSilentSlowOrGone) {
         int32_t size = status.size();
         const auto start = steady_clock::now();
         EXPECT_LT(RQGetStatus(channel, status.data(), &size), 0);
-        EXPECT_LT(MillisecondsSince(start), 400 + 1000);
+        EXPECT_LT(MillisecondsSince(start), 2500);  // the configured 400 ms, not the default 3 s
     }
     std::array<uint8_t, 16> records{};
     int32_t size = records.size();
     auto start = steady_clock::now();
     EXPECT_EQ(RQGetAvailableChannel(1, queue, records.data(), &size), 2);
-    EXPECT_LT(MillisecondsSince(start), 200 + 1000);
+    EXPECT_LT(MillisecondsSince(start), 2500);
     EXPECT_EQ(records[4], 0);  // no capabilities
     EXPECT_EQ(records[12], 0);
     RQCloseChannel(wrapped);
@@ -124,7 +124,7 @@ TEST_F(RqLibraryTest, TimeOutsAreHonouredWhenThePrinterIsSilentSlowOrGone) {
     std::array<char, 256> id{};
     int32_t idSize = id.size();
     EXPECT_LT(RQGetDeviceID(1, queue, id.data(), &idSize), 0);
-    EXPECT_LT(MillisecondsSince(start), 2000);
+    EXPECT_LT(MillisecondsSince(start), 2500);
 }
 
 TEST_F(RqLibraryTest, GarbageAndMisuseGiveResultCodes) {
