@@ -151,15 +151,16 @@ std::vector<JournalEntry> EmulatedPrinter::Journal() const {
 
 std::vector<JournalEntry> EmulatedPrinter::WaitForJournal(const Match& match, size_t count,
                                                           int timeoutMs) const {
-    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-    for (;;) {
-        std::vector<JournalEntry> found;
-        for (auto& entry : Journal()) {
-            if (match(entry)) found.push_back(std::move(entry));
-        }
-        if (found.size() >= count || std::chrono::steady_clock::now() >= end) return found;
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
+    std::vector<JournalEntry> found;
+    Eventually(
+        [&] {
+            found.clear();
+            for (auto& entry : Journal())
+                if (match(entry)) found.push_back(std::move(entry));
+            return found.size() >= count;
+        },
+        timeoutMs);
+    return found;
 }
 
 EmulatedPrinter::Match EmulatedPrinter::Event(const std::string& event) {
