@@ -10,12 +10,10 @@
 
 #include "CupsSandbox.h"
 #include "EmulatedPrinter.h"
-#include "RecordingMessages.h"
 #include "comm/CommLibrary.h"
 #include "comm/PrinterLink.h"
 #include "comm/QueryPackets.h"
 #include "comm/RawJob.h"
-#include "pagekit/ServiceApp.h"
 #include "platform/CupsSpooler.h"
 #include "platform/SystemClock.h"
 
@@ -27,10 +25,8 @@ constexpr size_t kRawJobBytes = 64u << 20;
 struct Bench {
     CupsSandbox sandbox;
     std::unique_ptr<EmulatedPrinter> printer;
-    RecordingMessages messages;
     SystemClock clock;
     CupsSpooler spooler;
-    std::unique_ptr<ServiceApp> app;
     std::unique_ptr<CommLibrary> library;
 
     bool Start() {
@@ -45,8 +41,6 @@ struct Bench {
             std::cerr << printerStarted.message() << '\n';
             return false;
         }
-        app = std::make_unique<ServiceApp>(SERVATO_BIN_DIR,
-                                           ServiceApp::Platform{messages, clock, spooler});
         library = std::make_unique<CommLibrary>(spooler);
         return library->Load(printer->Queue(), false);
     }

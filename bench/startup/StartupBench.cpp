@@ -5,31 +5,22 @@
 
 #include <QApplication>
 #include <QFile>
-#include <QTemporaryDir>
 #include <memory>
 
-#include "RecordingMessages.h"
-#include "SubstituteSpooler.h"
-#include "VirtualClock.h"
+#include "UiTestBench.h"
 #include "app/MainMenuPage.h"
 #include "app/MainWindow.h"
 #include "app/PageList.h"
-#include "pagekit/ServiceApp.h"
-#include "platform/RegKey.h"
 
 namespace {
 
+// The shipped settings and one queue of a served model.
 struct Installation {
     Installation() {
-        RegKey::SetStoreFolders(store.filePath("user"), store.filePath("machine"));
-        spooler.queues = {{"Corvid4000", "ZENTA Corvid 4000", "socket://127.0.0.2:9100"}};
-        app.CreateOwnedObjects();
+        bench.spooler.queues = {UiTestBench::Queue("Corvid4000", "ZENTA Corvid 4000")};
     }
-    QTemporaryDir store;
-    RecordingMessages messages;
-    VirtualClock clock;
-    SubstituteSpooler spooler;
-    ServiceApp app{SERVATO_BIN_DIR, ServiceApp::Platform{messages, clock, spooler}};
+    UiTestBench bench;
+    ServiceApp& app = *bench.app;
 };
 
 long ResidentKilobytes() {

@@ -3,14 +3,12 @@
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QTimer>
+#include <functional>
 
-#include "RecordingMessages.h"
-#include "SubstituteSpooler.h"
-#include "TestInstallation.h"
-#include "VirtualClock.h"
+#include "TempFolder.h"
+#include "UiTestBench.h"
 #include "app/MainWindow.h"
 #include "app/Startup.h"
-#include "pagekit/ServiceApp.h"
 #include "platform/SingleInstance.h"
 
 // The program's pictures, compiled in; a test takes them away to stand for a broken installation.
@@ -27,126 +25,92 @@ const QString kMissingFile = "The necessary file cannot be found. Install the pr
 
 class StartupTest : public ::testing::Test {
   protected:
-    int Run() {
-        return RunStartupSequence(
-            {installation_.ProgramFolder(), messages_, clock_, spooler_, instance_});
+    int Run(UiTestBench& on) {
+        return RunStartupSequence({on.programFolder, on.messages, on.clock, on.spooler, instance});
     }
+    // The lock is free again once the sequence has ended.
+    bool LockReleased() { return SingleInstance(lockFolder.path()).TryAcquire(); }
 
-    TestInstallation installation_;
-    QTemporaryDir lockFolder_;
-    RecordingMessages messages_;
-    VirtualClock clock_;
-    SubstituteSpooler spooler_;
-    SingleInstance instance_{lockFolder_.path()};
+    UiTestBench bench{{.ownSettings = true}};
+    QTemporaryDir lockFolder;
+    SingleInstance instance{lockFolder.path()};
 };
 
-TEST_F(StartupTest, FileCheckStopsAtTheFirstMissingFile) {
-    const auto& files = TestInstallation::NecessaryFiles();
-    EXPECT_EQ(FirstMissingSettingsFile(installation_.ProgramFolder() + "/Settings"), "");
-    for (size_t i = 0; i < files.size(); ++i) {
-        TestInstallation broken;
-        broken.RemoveSettingsFile(files[i]);
-        EXPECT_EQ(FirstMissingSettingsFile(broken.ProgramFolder() + "/Settings"), files[i]);
-        // With a later file missing too, the earlier one is reported.
-        if (i + 1 < files.size()) {
-            broken.RemoveSettingsFile(files.back());
-            EXPECT_EQ(FirstMissingSettingsFile(broken.ProgramFolder() + "/Settings"), files[i]);
-        }
+TEST(FileCheckTest, StopsAtTheFirstMissingFile) {
+    const std::vector<std::string> files = {"Printer.ini", "L_Refer.ini", "Localize.ini",
+                                            "L_Const.ini", "L_Font.ini",  "Manual.ini",
+                                            "Media.ini"};
+    // Each file missing, with the last one missing too: the earlier one is reported.
+    for (size_t missing = 0; missing <= files.size(); ++missing) {
+        TempFolder folder;
+        for (size_t i = 0; i + 1 < files.size(); ++i)
+            if (i != missing) folder.Write(files[i], "");
+        if (missing == files.size()) folder.Write(files.back(), "");
+        EXPECT_EQ(FirstMissingSettingsFile(folder.Path()),
+                  missing < files.size() ? files[missing] : "");
     }
     EXPECT_EQ(FirstMissingSettingsFile(""), "Printer.ini");
 }
 
-TEST_F(StartupTest, MissingFileRefusesToStartWithTheFixedMessage) {
-    installation_.RemoveSettingsFile("Manual.ini");
-    EXPECT_EQ(Run(), 1);
-    ASSERT_EQ(messages_.messages().size(), 1u);
-    const RecordedMessage& message = messages_.messages()[0];
-    EXPECT_EQ(message.text, kMissingFile);
-    EXPECT_EQ(message.caption, "Servato 2");
-    EXPECT_EQ(message.icon, MessageIcon::Error);
-    EXPECT_EQ(message.buttons, MessageButtons::Ok);
-    EXPECT_EQ(message.owner, nullptr);
-    // Refused before taking the single-copy lock.
-    SingleInstance other(lockFolder_.path());
-    EXPECT_TRUE(other.TryAcquire());
+TEST_F(StartupTest, RefusalsShowOneMessageAndLeaveTheLockFree) {
+    struct Row {
+        const char* name;
+        std::function<void(UiTestBench&)> arrange;
+        int exitCode;
+        QString text;
+    };
+    const std::vector<Row> rows = {
+        {"a necessary file missing", [](auto& b) { b.RemoveSettingsFile("Manual.ini"); }, 1,
+         kMissingFile},
+        {"media table incomplete",
+         [](auto& b) { b.WriteSettingsFile("Media.ini", "MEDIA_NUM=2\nMEDIA01=1,2,3\n"); }, 1,
+         kMissingFile},
+        {"an owned object cannot be made",
+         [](auto&) {
+             ServiceApp::RegisterPictures();
+             RemovePictures();  // the alignment pictures among them
+         },
+         1, bench.app->LoadText(902)},
+        {"no served printer", [](auto&) {}, 0, bench.app->LoadText(904)},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        UiTestBench fresh{{.ownSettings = true}};
+        row.arrange(fresh);
+        EXPECT_EQ(Run(fresh), row.exitCode);
+        RestorePictures();
+        ASSERT_EQ(fresh.messages.messages().size(), 1u);
+        EXPECT_EQ(fresh.messages.messages()[0].text, row.text);
+        EXPECT_EQ(fresh.messages.messages()[0].caption, "Servato 2");
+        EXPECT_EQ(fresh.messages.messages()[0].icon, MessageIcon::Error);
+        EXPECT_TRUE(LockReleased());
+    }
 }
 
 TEST_F(StartupTest, MessageReviewSkipsTheFileCheckAndRunsTheMainWindow) {
-    installation_.RemoveSettingsFile("Manual.ini");
-    installation_.WriteSettingsFile("Setting_Launch.ini", "Ope=U\n");
-    // The last review message is the quit question. Once it has been shown, a second copy
-    // starts while the window is minimised, then the window is closed.
-    bool closing = false;
-    bool restored = false;
-    messages_.OnShow([&](const RecordedMessage& message) {
-        if (message.buttons != MessageButtons::OkCancel || closing) return;
-        closing = true;
-        QTimer::singleShot(0, [&] {
-            MainWindow* window = nullptr;
-            for (QWidget* topLevel : QApplication::topLevelWidgets()) {
-                if (auto* candidate = qobject_cast<MainWindow*>(topLevel)) window = candidate;
-            }
-            ASSERT_NE(window, nullptr);
-            window->showMinimized();
-            SingleInstance secondCopy(lockFolder_.path());
-            EXPECT_FALSE(secondCopy.TryAcquire());
-            EXPECT_TRUE(secondCopy.AskRunningCopyToRaise());
-            const QDeadlineTimer deadline(5000);
-            while (window->isMinimized() && !deadline.hasExpired()) {
-                QCoreApplication::processEvents();
-            }
-            restored = !window->isMinimized() && window->isVisible();
-            window->close();
+    bench.RemoveSettingsFile("Manual.ini");
+    bench.WriteSettingsFile("Setting_Launch.ini", "Ope=U\n");
+    // The main menu's last review message is the quit question; the window closes after it.
+    bench.messages.OnShow([](const RecordedMessage& message) {
+        if (message.buttons != MessageButtons::OkCancel) return;
+        QTimer::singleShot(0, [] {
+            for (QWidget* window : QApplication::topLevelWidgets())
+                if (qobject_cast<MainWindow*>(window)) window->close();
         });
     });
-    EXPECT_EQ(Run(), 0);
-    EXPECT_TRUE(restored);
-    const std::vector<QString> texts = messages_.texts();
-    ASSERT_GE(texts.size(), 7u);
-    EXPECT_EQ(texts[0], kMissingFile);
-    EXPECT_EQ(texts[1], "No printer");
-    EXPECT_EQ(texts[6], "Quit?");
-}
-
-TEST_F(StartupTest, NoServedPrinterEndsTheProgram) {
-    EXPECT_EQ(Run(), 0);
-    ASSERT_EQ(messages_.messages().size(), 1u);
-    EXPECT_EQ(messages_.messages()[0].text, "No printer");
-    SingleInstance next(lockFolder_.path());
-    EXPECT_TRUE(next.TryAcquire());
-}
-
-TEST_F(StartupTest, IncompleteMediaTableRefusesToStart) {
-    installation_.WriteSettingsFile("Media.ini", "MEDIA_NUM=2\nMEDIA01=1,2,3\n");
-    EXPECT_EQ(Run(), 1);
-    ASSERT_EQ(messages_.messages().size(), 1u);
-    EXPECT_EQ(messages_.messages()[0].text, kMissingFile);
-    EXPECT_EQ(messages_.messages()[0].caption, "Servato 2");
-    // The lock is released by the tear-down.
-    SingleInstance next(lockFolder_.path());
-    EXPECT_TRUE(next.TryAcquire());
-}
-
-TEST_F(StartupTest, AnOwnedObjectThatCannotBeMadeRefusesToStartWithText902) {
-    ServiceApp::RegisterPictures();
-    RemovePictures();  // the alignment pictures among them
-    const int result = Run();
-    RestorePictures();
-    EXPECT_EQ(result, 1);
-    ASSERT_EQ(messages_.messages().size(), 1u);
-    EXPECT_EQ(messages_.messages()[0].text, "Internal error");
-    SingleInstance next(lockFolder_.path());
-    EXPECT_TRUE(next.TryAcquire());
+    EXPECT_EQ(Run(bench), 0);
+    ASSERT_FALSE(bench.messages.messages().empty());
+    EXPECT_EQ(bench.messages.texts().back(), bench.app->LoadText(900));
 }
 
 TEST_F(StartupTest, SecondCopyRaisesTheFirstAndEnds) {
-    SingleInstance first(lockFolder_.path());
+    SingleInstance first(lockFolder.path());
     ASSERT_TRUE(first.TryAcquire());
     bool raised = false;
     ASSERT_TRUE(first.Listen([&] { raised = true; }));
 
-    EXPECT_EQ(Run(), 0);
-    EXPECT_TRUE(messages_.messages().empty());
+    EXPECT_EQ(Run(bench), 0);
+    EXPECT_TRUE(bench.messages.messages().empty());
     const QDeadlineTimer deadline(5000);
     while (!raised && !deadline.hasExpired()) QCoreApplication::processEvents();
     EXPECT_TRUE(raised);

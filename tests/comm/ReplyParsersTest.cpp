@@ -5,18 +5,12 @@
 #include <string>
 #include <vector>
 
+#include "JobBytes.h"
+
 namespace {
 
-std::vector<uint8_t> Reply(const std::string& text) {
-    return {text.begin(), text.end()};
-}
-
 TEST(ReplyParsers, PlatenGapSetting) {
-    struct Row {
-        std::string reply;
-        int32_t expected;
-    };
-    const std::vector<Row> rows = {
+    const std::pair<std::string, int32_t> rows[] = {
         {"@BDC PS\r\nSN:010;", 2},
         {"@BDC PS\r\nSN:011;", 1},
         {"@BDC PS\r\nSN:012;", 3},
@@ -34,41 +28,31 @@ TEST(ReplyParsers, PlatenGapSetting) {
                      7),
          2},
     };
-    for (const Row& row : rows)
-        EXPECT_EQ(ParsePlatenGapSetting(Reply(row.reply)), row.expected) << row.reply;
+    for (const auto& [reply, expected] : rows)
+        EXPECT_EQ(ParsePlatenGapSetting(wire::Text(reply)), expected) << reply;
 }
 
 TEST(ReplyParsers, SlotPlatenGapIsTheBodysTwentiethByte) {
-    auto reply = [](const std::string& digits) {
-        return "@BDC PS\r\nEX:0000001B" + std::string(38, '0') + digits + "0000;";
-    };
-    struct Row {
-        std::string reply;
-        int32_t expected;
-    };
-    const std::vector<Row> rows = {
-        {reply("00"), 0},
-        {reply("01"), 4},
-        {reply("02"), 3},
-        {reply("03"), 2},
-        {reply("04"), 1},
-        {reply("05"), -1},
-        {reply("ff"), -1},
-        {reply("zz"), -1},
-        {"@BDC PS\r\nEX:0000001B" + std::string(38, '0') + ";", -1},
-        {"@BDC PS\r\nEX:0000001B" + std::string(38, '0') + "4;", 1},
+    const std::string detail = "@BDC PS\r\nEX:0000001B" + std::string(38, '0');
+    const std::pair<std::string, int32_t> codes[] = {{"00", 0}, {"01", 4},  {"02", 3},  {"03", 2},
+                                                     {"04", 1}, {"05", -1}, {"ff", -1}, {"zz", -1}};
+    for (const auto& [code, expected] : codes)
+        EXPECT_EQ(ParseSlotPlatenGap(wire::Text(detail + code + "0000;")), expected) << code;
+    const std::pair<std::string, int32_t> rows[] = {
+        {detail + ";", -1},
+        {detail + "4;", 1},
         {"@BDC PS\r\nEX:0000001D" + std::string(40, '0') + ";", -1},
         {"EX:0000001B" + std::string(20, '0') + ";" + std::string(30, '0'), -1},
     };
-    for (const Row& row : rows)
-        EXPECT_EQ(ParseSlotPlatenGap(Reply(row.reply)), row.expected) << row.reply;
+    for (const auto& [reply, expected] : rows)
+        EXPECT_EQ(ParseSlotPlatenGap(wire::Text(reply)), expected) << reply;
 }
 
 TEST(ReplyParsers, FirmwareVersionRunsToTheSemicolon) {
-    EXPECT_EQ(ParseFirmwareVersion(Reply("@BDC PS\r\nVI:00KA10A2;rest")), "KA10A2");
-    EXPECT_EQ(ParseFirmwareVersion(Reply("@BDC PS\r\nVI:00KA10A2")), "KA10A2");
-    EXPECT_EQ(ParseFirmwareVersion(Reply("@BDC PS\r\nVI:01KA10A2;")), "");
-    EXPECT_EQ(ParseFirmwareVersion(Reply("")), "");
+    EXPECT_EQ(ParseFirmwareVersion(wire::Reply("VI:00KA10A2;rest")), "KA10A2");
+    EXPECT_EQ(ParseFirmwareVersion(wire::Reply("VI:00KA10A2")), "KA10A2");
+    EXPECT_EQ(ParseFirmwareVersion(wire::Reply("VI:01KA10A2;")), "");
+    EXPECT_EQ(ParseFirmwareVersion({}), "");
 }
 
 }  // namespace

@@ -4,45 +4,25 @@
 
 #include <vector>
 
+#include "JobBytes.h"
+
 namespace {
 
 using Bytes = std::vector<uint8_t>;
-
-StatusReply Block(const Bytes& bytes) {
-    StatusReply status;
-    status.Assign(bytes);
-    return status;
-}
-
-Bytes InkField(uint8_t entrySize, const Bytes& entries) {
-    Bytes field = {0x0F, static_cast<uint8_t>(entries.size() + 1), entrySize};
-    field.insert(field.end(), entries.begin(), entries.end());
-    return field;
-}
-
-Bytes WithLength(const Bytes& fields) {
-    Bytes block = {static_cast<uint8_t>(fields.size()), static_cast<uint8_t>(fields.size() >> 8)};
-    block.insert(block.end(), fields.begin(), fields.end());
-    return block;
-}
+using wire::Hex;
 
 TEST(StatusReply, AssignTakesOverOnlyBlocksWithALength) {
-    struct Row {
-        const char* name;
-        Bytes bytes;
-        bool taken;
+    const std::pair<const char*, bool> rows[] = {
+        {"", false},
+        {"05 00", false},           // length word only
+        {"00 00 01 01 04", false},  // length 0
+        {"03 00 01 01 04", true},   // valid
+        {"FF FF 01 01 04", true},   // length past the bytes held
     };
-    const std::vector<Row> rows = {
-        {"empty", {}, false},
-        {"length word only", {0x05, 0x00}, false},
-        {"length 0", {0x00, 0x00, 0x01, 0x01, 0x04}, false},
-        {"valid", {0x03, 0x00, 0x01, 0x01, 0x04}, true},
-        {"length past the bytes held", {0xFF, 0xFF, 0x01, 0x01, 0x04}, true},
-    };
-    for (const Row& row : rows) {
+    for (const auto& [hex, taken] : rows) {
         StatusReply status;
-        EXPECT_EQ(status.Assign(row.bytes), row.taken) << row.name;
-        EXPECT_EQ(status.IsEmpty(), !row.taken) << row.name;
+        EXPECT_EQ(status.Assign(Hex(hex)), taken) << hex;
+        EXPECT_EQ(status.IsEmpty(), !taken) << hex;
     }
 }
 
@@ -53,85 +33,39 @@ TEST(StatusReply, TestsReadTheFirstFieldOfTheirTypeAndStayInsideTheBlock) {
         bool ready, error, levelAtMost12, entryAtMost25;
         int32_t inkSlots;
     };
-    Bytes eightSlots(24, 0x30);
-    eightSlots[16] = 4;  // data bytes 17, 20, 23 (the size byte is data byte 0)
-    eightSlots[19] = 5;
-    eightSlots[22] = 8;
-    Bytes fourSlots = eightSlots;
-    fourSlots[22] = 7;
+    Bytes otherCodes = wire::StatusBlock(4, 80, Bytes(8, 100));
+    otherCodes[otherCodes.size() - 5] = 7;  // the last slot's ink code, before field 13
     const std::vector<Row> rows = {
-        {"ready with level 12",
-         {0x06, 0x00, 0x01, 0x01, 0x04, 0x0D, 0x01, 0x0C},
-         true,
-         false,
-         true,
-         false,
+        {"ready with level 12", Hex("06 00 01 01 04 0D 01 0C"), true, false, true, false, 4},
+        {"level data cut off by L", Hex("05 00 01 01 04 0D 01"), true, false, false, false, 4},
+        {"level data beyond L", Hex("05 00 01 01 04 0D 01 05"), true, false, false, false, 4},
+        {"error", Hex("03 00 01 01 00"), false, true, false, false, 4},
+        {"busy, level 13", Hex("06 00 01 01 03 0D 01 0D"), false, false, false, false, 4},
+        {"first status field decides", Hex("06 00 01 01 03 01 01 04"), false, false, false, false,
          4},
-        {"level data cut off by L",
-         {0x05, 0x00, 0x01, 0x01, 0x04, 0x0D, 0x01},
-         true,
-         false,
-         false,
-         false,
-         4},
-        {"level data beyond L",
-         {0x05, 0x00, 0x01, 0x01, 0x04, 0x0D, 0x01, 0x05},
-         true,
-         false,
-         false,
-         false,
-         4},
-        {"error", {0x03, 0x00, 0x01, 0x01, 0x00}, false, true, false, false, 4},
-        {"busy, level 13",
-         {0x06, 0x00, 0x01, 0x01, 0x03, 0x0D, 0x01, 0x0D},
-         false,
-         false,
-         false,
-         false,
-         4},
-        {"first status field decides",
-         {0x06, 0x00, 0x01, 0x01, 0x03, 0x01, 0x01, 0x04},
-         false,
-         false,
-         false,
-         false,
-         4},
-        {"status field without data", {0x02, 0x00, 0x01, 0x00}, false, false, false, false, 4},
-        {"field skipped by its length",
-         {0x07, 0x00, 0x05, 0x02, 0x01, 0x01, 0x01, 0x01, 0x04},
-         true,
-         false,
-         false,
-         false,
-         4},
-        {"type byte without length", {0x01, 0x00, 0x01}, false, false, false, false, 4},
-        {"field length past the block",
-         {0x04, 0x00, 0x0D, 0xFF, 0x01, 0x04},
-         false,
-         false,
-         true,
-         false,
-         4},
-        {"ink: 3 entries in n = 10",
-         WithLength(InkField(3, {0x01, 0x02, 0x40, 0x01, 0x02, 0x40, 0x01, 0x02, 0x19})), false,
-         false, false, true, 4},
-        {"ink: only whole entries count", WithLength(InkField(3, {0x01, 0x02, 0x40, 0x01, 0x02})),
-         false, false, false, false, 4},
-        {"ink: entry size 0", WithLength(InkField(0, {0x01, 0x02, 0x03})), false, false, false,
+        {"status field without data", Hex("02 00 01 00"), false, false, false, false, 4},
+        {"field skipped by its length", Hex("07 00 05 02 01 01 01 01 04"), true, false, false,
          false, 4},
-        {"ink: eight slots", WithLength(InkField(3, eightSlots)), false, false, false, false, 8},
-        {"ink: four slots", WithLength(InkField(3, fourSlots)), false, false, false, false, 4},
-        {"ink: field cut at the bytes held",
-         {0x0A, 0x00, 0x0F, 0x19, 0x03, 0x01, 0x02, 0x03},
-         false,
-         false,
-         false,
-         true,
-         4},
+        {"type byte without length", Hex("01 00 01"), false, false, false, false, 4},
+        {"field length past the block", Hex("04 00 0D FF 01 04"), false, false, true, false, 4},
+        {"ink: 3 entries in n = 10", Hex("0C 00 0F 0A 03 01 02 40 01 02 40 01 02 19"), false, false,
+         false, true, 4},
+        {"ink: only whole entries count", Hex("08 00 0F 06 03 01 02 40 01 02"), false, false, false,
+         false, 4},
+        {"ink: entry size 0", Hex("06 00 0F 04 00 01 02 03"), false, false, false, false, 4},
+        {"ink: field cut at the bytes held", Hex("0A 00 0F 19 03 01 02 03"), false, false, false,
+         true, 4},
+        {"eight-slot model", wire::StatusBlock(4, 80, Bytes(8, 100)), true, false, false, false, 8},
+        {"eight entries, other codes", otherCodes, true, false, false, false, 4},
+        {"four-slot model, inks at 26", wire::StatusBlock(3, 13, {26, 26, 26, 26}), false, false,
+         false, false, 4},
+        {"four-slot model, ink at 25", wire::StatusBlock(3, 13, {100, 100, 100, 25}), false, false,
+         false, true, 4},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        const StatusReply status = Block(row.block);
+        StatusReply status;
+        status.Assign(row.block);
         EXPECT_EQ(status.IsReady(), row.ready);
         EXPECT_EQ(status.IsError(), row.error);
         EXPECT_EQ(status.IsField0DAtMost12(), row.levelAtMost12);

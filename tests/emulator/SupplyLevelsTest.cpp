@@ -1,15 +1,14 @@
 #include <cups/cups.h>
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <fstream>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "ChildProcess.h"
 #include "CupsSandbox.h"
 #include "EmulatedPrinter.h"
+#include "Eventually.h"
 
 namespace {
 
@@ -58,10 +57,7 @@ TEST(SupplyLevels, TheQueueShowsTheInksAfterARawJob) {
     ASSERT_TRUE(sandbox.WaitUntilIdle(printer.Queue()));
 
     std::vector<int> levels;
-    for (int attempt = 0; attempt < 100 && levels.empty(); ++attempt) {
-        levels = MarkerLevels(printer.Queue());
-        if (levels.empty()) std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    }
+    Eventually([&] { return !(levels = MarkerLevels(printer.Queue())).empty(); });
     EXPECT_EQ(levels, (std::vector<int>{100, 100, 100, 10}))
         << "SNMP requests the backend made:\n"
         << [&] {

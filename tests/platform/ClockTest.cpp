@@ -2,7 +2,6 @@
 
 #include <QTimer>
 
-#include "VirtualClock.h"
 #include "platform/SystemClock.h"
 
 TEST(ClockTest, SystemClockPumpsEventsWhileWaiting) {
@@ -15,19 +14,4 @@ TEST(ClockTest, SystemClockPumpsEventsWhileWaiting) {
     const int64_t before = clock.NowMs();
     clock.SleepMs(30);
     EXPECT_GE(clock.NowMs() - before, 30);
-}
-
-TEST(ClockTest, VirtualClockMovesOnlyWhenWaitedOn) {
-    VirtualClock clock;
-    bool fired = false;
-    QTimer::singleShot(0, [&] { fired = true; });
-    EXPECT_EQ(clock.NowMs(), 0);
-    clock.PumpEventsMs(0);
-    EXPECT_TRUE(fired);
-    EXPECT_EQ(clock.NowMs(), 1);
-    clock.SleepMs(1000);
-    clock.PumpEventsMs(10);
-    EXPECT_EQ(clock.NowMs(), 1011);
-    EXPECT_EQ(clock.sleptMs(), 1000);
-    EXPECT_EQ(clock.pumpCount(), 2);
 }

@@ -10,6 +10,7 @@
 
 #include "ChildProcess.h"
 #include "CupsSandbox.h"
+#include "EmulatedPrinter.h"
 #include "FileText.h"
 
 namespace {
@@ -36,7 +37,7 @@ std::set<int> MediaChoices(const std::string& ppd) {
     return ids;
 }
 
-TEST(ModelPpd, ValidCompleteAndInstalledWithTheDriverFolder) {
+TEST(ModelPpd, ValidCompleteInstalledWithTheDriverFolderAndPassingPdfThrough) {
     CupsSandbox sandbox;
     ASSERT_TRUE(sandbox.Start());
     const std::set<int> offered = OfferedMedia();
@@ -67,6 +68,27 @@ TEST(ModelPpd, ValidCompleteAndInstalledWithTheDriverFolder) {
         EXPECT_NE(installedText.find(std::string("*ZTDriverFolder: \"") + SERVATO_BIN_DIR + "\""),
                   std::string::npos);
     }
+
+    // Sample pages are PDF documents: the pass-through filter must hand them to the printer as
+    // they are, not converted or rasterised.
+    EmulatedPrinter printer(sandbox);
+    ASSERT_TRUE(printer.Start());
+    const std::string pdf =
+        "%PDF-1.4\n1 0 obj<</Type/Catalog/Pages 2 0 R>>endobj\n"
+        "2 0 obj<</Type/Pages/Kids[3 0 R]/Count 1>>endobj\n"
+        "3 0 obj<</Type/Page/Parent 2 0 R/MediaBox[0 0 200 200]>>endobj\n"
+        "trailer<</Root 1 0 R>>\n%%EOF\n";
+    const std::string file = sandbox.Folder() + "/sample.pdf";
+    std::ofstream(file, std::ios::binary) << pdf;
+    std::string output;
+    ASSERT_EQ(ChildProcess::Run({"lp", "-h", sandbox.Server(), "-d", printer.Queue(), "-o",
+                                 "MediaType=Media3", file},
+                                output),
+              0)
+        << output;
+    const auto jobs = printer.WaitForJournal(EmulatedPrinter::Event("job"), 1);
+    ASSERT_EQ(jobs.size(), 1u) << sandbox.ErrorLog();
+    EXPECT_EQ(jobs[0].Bytes(), std::vector<uint8_t>(pdf.begin(), pdf.end()));
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "JobBytes.h"
 #include "ReplyFraming.h"
 #include "RqConfig.h"
 #include "SnmpCodec.h"
@@ -12,81 +13,30 @@ using namespace rqapi;
 
 namespace {
 
-std::vector<uint8_t> Bytes(const std::string& text) {
-    return {text.begin(), text.end()};
-}
-
-// The GetRequest exactly as the program lays out a wrapped command, byte by byte.
-std::vector<uint8_t> ProgramWrapped(const std::vector<uint8_t>& command) {
-    std::vector<uint8_t> tail = {uint8_t(command.size() + 3), 0x08, uint8_t(command.size() >> 8),
-                                 uint8_t(command.size())};
-    tail.insert(tail.end(), command.begin(), command.end());
-    std::vector<uint8_t> oid = {0x2B, 0x06, 0x01, 0x04, 0x01, 0x89, 0x60,
-                                0x01, 0x02, 0x02, 0x28, 0x01, 0x01, 0x02};
-    for (uint8_t b : tail) {
-        if (b < 0x80) {
-            oid.push_back(b);
-        } else {
-            oid.push_back(0x81);
-            oid.push_back(uint8_t(b - 0x80));
-        }
-    }
-    const auto n = uint8_t(oid.size());
-    std::vector<uint8_t> m = {0x30, uint8_t(n + 30), 0x02, 0x01, 0x00, 0x04, 0x06};
-    for (char c : std::string("tarnel")) m.push_back(uint8_t(c));
-    for (uint8_t b : {0xA0, n + 17, 0x02, 0x01, 0x01, 0x02, 0x01, 0x00, 0x02, 0x01, 0x00, 0x30,
-                      n + 6, 0x30, n + 4, 0x06, int(n)}) {
-        m.push_back(uint8_t(b));
-    }
-    m.insert(m.end(), oid.begin(), oid.end());
-    m.push_back(0x05);
-    m.push_back(0x00);
-    return m;
-}
-
 // A GetResponse with one binding whose value is given as tag and contents.
 std::vector<uint8_t> Response(int requestId, int errorStatus, uint8_t tag,
                               const std::vector<uint8_t>& value) {
     std::vector<uint8_t> binding = {0x06, 0x03, 0x2B, 0x06, 0x01, tag, uint8_t(value.size())};
     binding.insert(binding.end(), value.begin(), value.end());
-    std::vector<uint8_t> pdu = {0x02,
-                                0x01,
-                                uint8_t(requestId),
-                                0x02,
-                                0x01,
-                                uint8_t(errorStatus),
-                                0x02,
-                                0x01,
-                                0x00,
-                                0x30,
-                                uint8_t(binding.size() + 2),
-                                0x30,
-                                uint8_t(binding.size())};
-    pdu.insert(pdu.end(), binding.begin(), binding.end());
-    std::vector<uint8_t> body = {
-        0x02, 0x01, 0x00, 0x04, 0x06, 'p', 'u', 'b', 'l', 'i', 'c', 0xA2, uint8_t(pdu.size())};
-    body.insert(body.end(), pdu.begin(), pdu.end());
-    std::vector<uint8_t> message = {0x30, uint8_t(body.size())};
-    message.insert(message.end(), body.begin(), body.end());
-    return message;
+    const std::vector<uint8_t> pdu =
+        wire::Concat({{0x02, 0x01, uint8_t(requestId), 0x02, 0x01, uint8_t(errorStatus), 0x02, 0x01,
+                       0x00, 0x30, uint8_t(binding.size() + 2), 0x30, uint8_t(binding.size())},
+                      binding});
+    const std::vector<uint8_t> body = wire::Concat(
+        {wire::Hex("02 01 00 04 06"), wire::Text("public"), {0xA2, uint8_t(pdu.size())}, pdu});
+    return wire::Concat({{0x30, uint8_t(body.size())}, body});
 }
 
 }  // namespace
 
-TEST(SnmpCodec, StatusRequestIsWrappedAsTheProgramWrapsCommands) {
-    const std::vector<std::vector<uint8_t>> commands = {
-        {0x73, 0x74, 0x01, 0x00, 0x01},                                      // st
-        {0x45, 0x58, 0x07, 0x00, 0x01, 0x00, 0x00, 0x00, 0x1B, 0x03, 0x00},  // EX 1B slot 3
-        {0x56, 0x49, 0x02, 0x00, 0xE8, 0x80},  // bytes of 0x80 and more take two bytes
-    };
-    for (const auto& command : commands) {
-        const auto request = EncodeGetRequest("tarnel", 1, WrappedCommandIdentifier(command));
-        EXPECT_EQ(request, ProgramWrapped(command));
+TEST(SnmpCodec, CommandsAreWrappedAsTheProgramWrapsThem) {
+    // Status query, EX of slot 3, bytes of 0x80 and more (two bytes each).
+    for (const char* command :
+         {"73 74 01 00 01", "45 58 07 00 01 00 00 00 1B 03 00", "56 49 02 00 E8 80"}) {
+        const auto request =
+            EncodeGetRequest("tarnel", 1, WrappedCommandIdentifier(wire::Hex(command)));
+        EXPECT_EQ(request, wire::WrappedRequest(wire::Hex(command))) << command;
     }
-    const auto ex = WrappedCommandIdentifier(commands[1]);
-    EXPECT_EQ(ex.size(), 14u + 15u);
-    EXPECT_EQ(std::vector<uint8_t>(ex.begin() + 14, ex.begin() + 18),
-              (std::vector<uint8_t>{0x0E, 0x08, 0x00, 0x0B}));
 }
 
 TEST(SnmpCodec, DeviceIdObjectAndLongRequests) {
@@ -103,7 +53,7 @@ TEST(SnmpCodec, DeviceIdObjectAndLongRequests) {
 }
 
 TEST(SnmpCodec, DecodesResponsesAndRefusesMalformedOnes) {
-    const auto value = Bytes("@BDC PS\r\nVI:00A1.20;");
+    const auto value = wire::Text("@BDC PS\r\nVI:00A1.20;");
     const auto good = Response(5, 0, 0x04, value);
     const auto decoded = DecodeGetResponse(good);
     ASSERT_TRUE(decoded);

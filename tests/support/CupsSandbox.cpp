@@ -1,4 +1,5 @@
 #include "CupsSandbox.h"
+#include "Eventually.h"
 #include "FileText.h"
 
 #include <arpa/inet.h>
@@ -178,20 +179,18 @@ std::string CupsSandbox::PpdPath(const std::string& model) {
 }
 
 ::testing::AssertionResult CupsSandbox::WaitUntilIdle(const std::string& queue, int timeoutMs) {
-    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-    for (;;) {
-        cups_job_t* jobs = nullptr;
-        const int count =
-            cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, queue.c_str(), 0, CUPS_WHICHJOBS_ACTIVE);
-        cupsFreeJobs(count, jobs);
-        if (count == 0) return ::testing::AssertionSuccess();
-        if (std::chrono::steady_clock::now() >= end) {
-            return ::testing::AssertionFailure()
-                   << count << " job(s) still active on " << queue << ":\n"
-                   << Tail(ErrorLog(), 20);
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
+    int count = 0;
+    const bool idle = Eventually(
+        [&] {
+            cups_job_t* jobs = nullptr;
+            count = cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, queue.c_str(), 0, CUPS_WHICHJOBS_ACTIVE);
+            cupsFreeJobs(count, jobs);
+            return count == 0;
+        },
+        timeoutMs);
+    if (idle) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << count << " job(s) still active on " << queue << ":\n"
+                                         << Tail(ErrorLog(), 20);
 }
 
 std::string CupsSandbox::NextAddress() {

@@ -1,5 +1,7 @@
 #include "EmulatedPrinter.h"
+#include "Eventually.h"
 #include "FileText.h"
+#include "JobBytes.h"
 
 #include <QByteArray>
 #include <QJsonDocument>
@@ -50,29 +52,18 @@ EmulatedPrinter::~EmulatedPrinter() {
         return ::testing::AssertionFailure() << binary << " is not built";
     }
     std::ofstream(folder_ + "/faults", std::ios::trunc);
-    std::vector<std::string> args = {binary,
-                                     "--model",
-                                     options_.model,
-                                     "--listen",
-                                     address_,
-                                     "--raw-port",
-                                     std::to_string(rawPort_),
-                                     "--snmp-port",
-                                     std::to_string(snmpPort_),
-                                     "--control-port",
-                                     std::to_string(controlPort_),
-                                     "--state",
-                                     StatePath(),
-                                     "--journal",
-                                     JournalPath(),
-                                     "--speed",
-                                     std::to_string(options_.speed),
-                                     "--fault-file",
-                                     folder_ + "/faults"};
-    for (const auto& fault : options_.faults) {
-        args.push_back("--fault");
-        args.push_back(fault);
+    std::vector<std::string> args = {binary, "--model", options_.model, "--listen", address_};
+    for (const auto& [option, value] :
+         {std::pair<const char*, std::string>{"--raw-port", std::to_string(rawPort_)},
+          {"--snmp-port", std::to_string(snmpPort_)},
+          {"--control-port", std::to_string(controlPort_)},
+          {"--state", StatePath()},
+          {"--journal", JournalPath()},
+          {"--speed", std::to_string(options_.speed)},
+          {"--fault-file", folder_ + "/faults"}}) {
+        args.insert(args.end(), {option, value});
     }
+    for (const auto& fault : options_.faults) args.insert(args.end(), {"--fault", fault});
     args.insert(args.end(), options_.extraArgs.begin(), options_.extraArgs.end());
     const std::string out = folder_ + "/emulator.out";
     std::ofstream(out, std::ios::trunc);
@@ -106,7 +97,8 @@ EmulatedPrinter::~EmulatedPrinter() {
         << "\n";
     if (!queueInstalled_) {
         const std::string uri = "socket://" + address_ + ":" + std::to_string(rawPort_);
-        auto added = sandbox_.AddQueue(options_.queue, uri, options_.model);
+        auto added = sandbox_.AddQueue(options_.queue, uri,
+                                       options_.driver.empty() ? options_.model : options_.driver);
         if (!added) {
             emulator_.Stop();
             return added;
@@ -159,17 +151,35 @@ std::vector<JournalEntry> EmulatedPrinter::Journal() const {
 
 std::vector<JournalEntry> EmulatedPrinter::WaitForJournal(const Match& match, size_t count,
                                                           int timeoutMs) const {
-    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-    for (;;) {
-        std::vector<JournalEntry> found;
-        for (auto& entry : Journal()) {
-            if (match(entry)) found.push_back(std::move(entry));
-        }
-        if (found.size() >= count || std::chrono::steady_clock::now() >= end) return found;
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
+    std::vector<JournalEntry> found;
+    Eventually(
+        [&] {
+            found.clear();
+            for (auto& entry : Journal())
+                if (match(entry)) found.push_back(std::move(entry));
+            return found.size() >= count;
+        },
+        timeoutMs);
+    return found;
 }
 
 EmulatedPrinter::Match EmulatedPrinter::Event(const std::string& event) {
     return [event](const JournalEntry& entry) { return entry.Text("event") == event; };
+}
+
+int EmulatedPrinter::StatusCode() const {
+    const std::vector<uint8_t> answer =
+        Datagram(wire::WrappedRequest(wire::Hex("73 74 01 00 01")), 500);
+    // The reply's marker line follows the GetResponse's header.
+    const std::string text(answer.begin(), answer.end());
+    const size_t marker = text.find("@BDC ST2");
+    return marker == std::string::npos ? -1 : wire::StatusCodeOf(wire::Text(text.substr(marker)));
+}
+
+::testing::AssertionResult EmulatedPrinter::WaitUntilReady(int timeoutMs) const {
+    int status = -1;
+    if (Eventually([&] { return (status = StatusCode()) == 4; }, timeoutMs)) {
+        return ::testing::AssertionSuccess();
+    }
+    return ::testing::AssertionFailure() << options_.queue << " still reports status " << status;
 }

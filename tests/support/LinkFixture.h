@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "JobBytes.h"
 #include "ScriptedLibrary.h"
 #include "SubstituteSpooler.h"
 #include "VirtualClock.h"
@@ -26,17 +27,13 @@ class LinkFixture : public ::testing::Test {
     void OfferChannel(int32_t type) { script.SetChannels({{static_cast<uint32_t>(type), 0x07}}); }
 
     static std::vector<uint8_t> StatusLine(const std::vector<uint8_t>& block) {
-        // Sized at once: growing a vector here trips a false array-bounds warning of GCC 12.
-        constexpr std::string_view kLine = "@BDC ST2\r\n";
-        std::vector<uint8_t> bytes(kLine.size() + block.size());
-        std::copy(kLine.begin(), kLine.end(), bytes.begin());
-        std::copy(block.begin(), block.end(), bytes.begin() + kLine.size());
-        return bytes;
+        return wire::StatusReply(block);
     }
+    // A status reply whose block holds the status code only.
     static std::vector<uint8_t> StatusWithCode(uint8_t code) {
-        return StatusLine({0x03, 0x00, 0x01, 0x01, code});
+        return wire::StatusReply(wire::Block({0x01, 0x01, code}));
     }
-    static std::vector<uint8_t> Text(std::string_view text) { return {text.begin(), text.end()}; }
+    static std::vector<uint8_t> Text(std::string_view text) { return wire::Text(text); }
 
     VirtualClock clock;
     SubstituteSpooler spooler;

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 ScriptedLibrary::ScriptedLibrary(const std::string& path) {
     EXPECT_TRUE(module_.Open(path)) << path;
 }
@@ -66,12 +64,4 @@ std::vector<uint8_t> ScriptedLibrary::Sent(int32_t index) const {
         Resolve<int32_t (*)(int32_t, uint8_t*, int32_t)>("ScriptSent")(index, bytes.data(), 1024);
     bytes.resize(count > 0 ? static_cast<size_t>(std::min(count, 1024)) : 0);
     return bytes;
-}
-
-int32_t ScriptedLibrary::CountCalls(const std::string& entry) const {
-    std::istringstream lines(Calls());
-    int32_t count = 0;
-    for (std::string line; std::getline(lines, line);)
-        if (line == entry || line.rfind(entry + " ", 0) == 0) ++count;
-    return count;
 }

@@ -26,7 +26,6 @@ class ScriptedLibrary {
     void QueueReceive(int32_t result, const std::vector<uint8_t>& bytes);
     std::string Calls() const;
     std::vector<uint8_t> Sent(int32_t index) const;
-    int32_t CountCalls(const std::string& entry) const;
 
   private:
     template <typename Function>

@@ -9,7 +9,6 @@ void VirtualClock::SleepMs(int ms) {
 }
 
 void VirtualClock::PumpEventsMs(int ms) {
-    ++pumpCount_;
     if (QCoreApplication::instance() != nullptr) QCoreApplication::processEvents();
     // Always move on, so a loop that pumps with 0 still reaches its deadline.
     AdvanceMs(ms > 0 ? ms : 1);

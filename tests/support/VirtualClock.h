@@ -13,11 +13,9 @@ class VirtualClock : public Clock {
     void PumpEventsMs(int ms) override;
 
     void AdvanceMs(int64_t ms);
-    int pumpCount() const { return pumpCount_; }
     int64_t sleptMs() const { return sleptMs_; }
 
   private:
     int64_t nowMs_ = 0;
-    int pumpCount_ = 0;
     int64_t sleptMs_ = 0;
 };

@@ -21,17 +21,19 @@ struct Model {
 const Model kModels[] = {{"ZENTA_Corvid_4000.ppd", 0x0A070601, 16256},
                          {"ZENTA_Corvid_2000.ppd", 0x0504030B, 6096}};
 
-std::optional<DriverContext> OpenModel(const Model& model, const uint8_t* record = nullptr) {
+std::optional<DriverContext> OpenModel(
+    const Model& model, const uint8_t* record = nullptr,
+    const std::vector<std::pair<std::string, std::string>>& queueOptions = {}) {
     auto ppd = DriverModel::Open(kPpdFolder + model.ppd);
     if (!ppd) return std::nullopt;
-    return DriverContext::Open(std::move(*ppd), "Corvid", {}, record);
+    return DriverContext::Open(std::move(*ppd), "Corvid", queueOptions, record);
 }
 
 int32_t Set(DriverContext& context, int32_t item, const auto& block) {
     return context.SetData(item, reinterpret_cast<intptr_t>(&block));
 }
 
-TEST(ZtsetContextTest, MediaListAndNamesAreThePpdsAndTheMediaTables) {
+TEST(ZtsetContextTest, MediaListNamesAndInksAreThePpdsAndTheMediaTables) {
     const auto offered = OfferedMediaIds();
     ASSERT_FALSE(offered.empty());
     for (const Model& model : kModels) {
@@ -50,35 +52,22 @@ TEST(ZtsetContextTest, MediaListAndNamesAreThePpdsAndTheMediaTables) {
         ASSERT_EQ(ppdMedia.size(), ids.size());
         for (size_t i = 0; i < ids.size(); ++i) {
             char name[kMediaNameCapacity] = {};
-            MediaNameBlock block;
-            block.mediaId = ids[i];
-            block.name = name;
+            MediaNameBlock block{.mediaId = ids[i], .name = name};
             ASSERT_EQ(context->GetData(DriverItem::kMediaName, &block), 0);
             EXPECT_EQ(ppdMedia[i], std::make_pair(int{ids[i]}, std::string(name)));
         }
-        MediaNameBlock unknown;
-        char name[4] = "x";
-        unknown.mediaId = 9999;
-        unknown.name = name;
+        char name[6];
+        std::memset(name, 'Z', sizeof name);
+        MediaNameBlock shortBuffer{.capacity = sizeof name, .mediaId = 1, .name = name};
+        ASSERT_EQ(context->GetData(DriverItem::kMediaName, &shortBuffer), 0);
+        EXPECT_EQ(std::strlen(name), 5u) << "a whole-character prefix";
+        MediaNameBlock unknown{.mediaId = 9999, .name = name};
         EXPECT_EQ(context->GetData(DriverItem::kMediaName, &unknown), -1);
 
         InkSetBlock inks;
         ASSERT_EQ(context->GetData(DriverItem::kInkSet, &inks), 0);
         EXPECT_EQ(inks.words[6], model.inkWord6);
     }
-}
-
-TEST(ZtsetContextTest, ShortNameBufferGetsAWholeCharacterPrefix) {
-    auto context = OpenModel(kModels[0]);
-    ASSERT_TRUE(context);
-    char name[6];
-    std::memset(name, 'Z', sizeof name);
-    MediaNameBlock block;
-    block.mediaId = 1;
-    block.capacity = sizeof name;
-    block.name = name;
-    ASSERT_EQ(context->GetData(DriverItem::kMediaName, &block), 0);
-    EXPECT_EQ(std::strlen(name), 5u);
 }
 
 TEST(ZtsetContextTest, ItemsChangeTheRecordAndRefuseWhatThePpdCannotTake) {
@@ -90,8 +79,7 @@ TEST(ZtsetContextTest, ItemsChangeTheRecordAndRefuseWhatThePpdCannotTake) {
         int16_t source = 0;
         ASSERT_EQ(context->GetData(DriverItem::kPaperSource, &source), 0);
         EXPECT_EQ(source, 256);
-        const std::pair<intptr_t, int16_t> sources[] = {{7, 7}, {4, 4}, {258, 7}, {256, 256}};
-        for (const auto& [code, readBack] : sources) {
+        for (const auto& [code, readBack] : {std::pair{7, 7}, {4, 4}, {258, 7}, {256, 256}}) {
             EXPECT_EQ(context->SetData(DriverItem::kPaperSource, code), 0);
             ASSERT_EQ(context->GetData(DriverItem::kPaperSource, &source), 0);
             EXPECT_EQ(source, readBack);
@@ -102,76 +90,51 @@ TEST(ZtsetContextTest, ItemsChangeTheRecordAndRefuseWhatThePpdCannotTake) {
         ASSERT_EQ(context->GetData(DriverItem::kPaperSize, &size), 0);
         EXPECT_EQ(size.width, 2099);  // A4 is 595 x 842 pt in the PPD
         EXPECT_EQ(size.length, 2970);
-        const struct {
-            PaperSizeBlock block;
-            int32_t result;
-            std::string pageSize;
-        } sizes[] = {
-            {{model.maxWidth, 1600},
-             0,
-             "Custom." + std::to_string(model.maxWidth / 10) + "." +
-                 std::to_string(model.maxWidth % 10) + "x160.0mm"},
-            {{2159, 2794}, 0, "Letter"},
-            {{static_cast<int16_t>(model.maxWidth + 10), 1600}, -1, ""},
-            {{100, 1600}, -1, ""},
-            {{0, 1600}, -1, ""},
-        };
-        for (const auto& row : sizes) {
-            EXPECT_EQ(Set(*context, DriverItem::kPaperSize, row.block), row.result)
-                << row.block.width;
-            if (row.result == 0) {
-                EXPECT_EQ(context->Record().Find("PageSize"), row.pageSize);
-                ASSERT_EQ(context->GetData(DriverItem::kPaperSize, &size), 0);
-                EXPECT_EQ(size.width, row.block.width);
-                EXPECT_EQ(size.length, row.block.length);
-            }
+        const std::string widest = "Custom." + std::to_string(model.maxWidth / 10) + "." +
+                                   std::to_string(model.maxWidth % 10) + "x160.0mm";
+        const std::tuple<int16_t, int16_t, std::string> sizes[] = {
+            {model.maxWidth, 1600, widest},
+            {2159, 2794, "Letter"},
+            {static_cast<int16_t>(model.maxWidth + 10), 1600, ""},
+            {100, 1600, ""},
+            {0, 1600, ""}};
+        for (const auto& [width, length, pageSize] : sizes) {
+            EXPECT_EQ(Set(*context, DriverItem::kPaperSize, PaperSizeBlock{width, length}),
+                      pageSize.empty() ? -1 : 0)
+                << width;
+            if (pageSize.empty()) continue;
+            EXPECT_EQ(context->Record().Find("PageSize"), pageSize);
+            ASSERT_EQ(context->GetData(DriverItem::kPaperSize, &size), 0);
+            EXPECT_EQ(std::pair(size.width, size.length), std::pair(width, length));
         }
 
-        MediaSelectBlock media{0, 0, 0, 0};
+        MediaSelectBlock media;
         ASSERT_EQ(context->GetData(DriverItem::kMedia, &media), 0);
         EXPECT_EQ(media.mediaValue, OfferedMediaIds().front());
-        const struct {
-            int32_t item;
-            intptr_t block;
-            int32_t result;
-            const char* mediaType;
-            const char* resolution;
-        } selections[] = {
-            {DriverItem::kMedia, 0, 0, "Media12", "360dpi"},
-            {DriverItem::kMediaExtended, 1, 0, "Media3", "1440dpi"},
-            {DriverItem::kMedia, 2, -1, "Media3", "1440dpi"},
-        };
-        MediaSelectBlock kind1;
-        kind1.selector = 2;
-        kind1.mediaValue = 12;
-        MediaExtendedBlock kind4;
-        kind4.mediaValue = 3;
-        kind4.variant = 15;
-        MediaSelectBlock unknownMedia;
-        unknownMedia.selector = 1;
-        unknownMedia.mediaValue = 999;
-        const intptr_t blocks[] = {reinterpret_cast<intptr_t>(&kind1),
-                                   reinterpret_cast<intptr_t>(&kind4),
-                                   reinterpret_cast<intptr_t>(&unknownMedia)};
-        for (const auto& row : selections) {
-            EXPECT_EQ(context->SetData(row.item, blocks[row.block]), row.result);
-            EXPECT_EQ(context->Record().Find("MediaType"), row.mediaType);
-            EXPECT_EQ(context->Record().Find("Resolution"), row.resolution);
-        }
+        EXPECT_EQ(
+            Set(*context, DriverItem::kMedia, MediaSelectBlock{.selector = 2, .mediaValue = 12}),
+            0);
+        EXPECT_EQ(context->Record().Find("MediaType"), "Media12");
+        EXPECT_EQ(context->Record().Find("Resolution"), "360dpi");
+        EXPECT_EQ(Set(*context, DriverItem::kMediaExtended,
+                      MediaExtendedBlock{.mediaValue = 3, .variant = 15}),
+                  0);
+        EXPECT_EQ(context->Record().Find("Resolution"), "1440dpi");
+        EXPECT_EQ(
+            Set(*context, DriverItem::kMedia, MediaSelectBlock{.selector = 1, .mediaValue = 999}),
+            -1);
+        EXPECT_EQ(context->Record().Find("MediaType"), "Media3");
         MediaExtendedBlock readKind;
         ASSERT_EQ(context->GetData(DriverItem::kMediaExtended, &readKind), 0);
-        EXPECT_EQ(readKind.mediaValue, 3u);
-        EXPECT_EQ(readKind.variant, 15u);
+        EXPECT_EQ(std::pair(readKind.mediaValue, readKind.variant), std::pair(3u, 15u));
 
         FlagBlock flags;
         ASSERT_EQ(context->GetData(DriverItem::kFlags204, &flags), 0);
         EXPECT_EQ(flags.flags, 0x2u);
         ASSERT_EQ(context->GetData(DriverItem::kFlags205, &flags), 0);
         EXPECT_EQ(flags.flags, 0x9u);
-        flags.flags = 0x1;
-        EXPECT_EQ(Set(*context, DriverItem::kFlags205, flags), 0);
-        FlagBlock wrongSize;
-        wrongSize.size = 16;
+        EXPECT_EQ(Set(*context, DriverItem::kFlags205, FlagBlock{.flags = 1}), 0);
+        FlagBlock wrongSize{.size = 16};
         EXPECT_EQ(context->GetData(DriverItem::kFlags205, &wrongSize), -1);
         EXPECT_EQ(context->SetData(DriverItem::kSampleJob, 1), 0);
         EXPECT_EQ(context->SetData(DriverItem::kSampleJob, 3), -1);
@@ -184,17 +147,15 @@ TEST(ZtsetContextTest, AdjustmentBlockIsReadModifiedAndWrittenWhole) {
     ASSERT_TRUE(context);
     MediaAdjustBlock block;
     ASSERT_EQ(context->GetData(DriverItem::kMediaAdjust, &block), 0);
-    const uint8_t defaults[kMediaAdjustBytes] = {0, 0, 0, 2, 100, 0, 0, 2, 0, 0, 0, 0};
-    EXPECT_EQ(std::vector(block.bytes, block.bytes + 12), std::vector(defaults, defaults + 12));
+    EXPECT_EQ(std::vector(block.bytes, block.bytes + 12),
+              (std::vector<uint8_t>{0, 0, 0, 2, 100, 0, 0, 2, 0, 0, 0, 0}));
 
-    block.bytes[MediaAdjustByte::kDensity] = static_cast<uint8_t>(-50);
-    block.bytes[MediaAdjustByte::kFeed] = static_cast<uint8_t>(-35);
-    block.bytes[MediaAdjustByte::kDryTime] = 50;
-    block.bytes[MediaAdjustByte::kThickness] = 16;
-    block.bytes[MediaAdjustByte::kSuction] = 6;
-    block.bytes[MediaAdjustByte::kPaperCut] = 3;
-    block.bytes[MediaAdjustByte::kPlatenGap] = 4;
-    block.bytes[MediaAdjustByte::kRoller] = 1;
+    const std::pair<size_t, int> changes[] = {
+        {MediaAdjustByte::kDensity, -50}, {MediaAdjustByte::kFeed, -35},
+        {MediaAdjustByte::kDryTime, 50},  {MediaAdjustByte::kThickness, 16},
+        {MediaAdjustByte::kSuction, 6},   {MediaAdjustByte::kPaperCut, 3},
+        {MediaAdjustByte::kPlatenGap, 4}, {MediaAdjustByte::kRoller, 1}};
+    for (const auto& [at, value] : changes) block.bytes[at] = static_cast<uint8_t>(value);
     ASSERT_EQ(Set(*context, DriverItem::kMediaAdjust, block), 0);
     EXPECT_EQ(context->Record().Find("ZTFeedAdjust"), "-35");
     EXPECT_EQ(context->Record().Find("ZTSuction"), "6");
@@ -210,13 +171,11 @@ TEST(ZtsetContextTest, AdjustmentBlockIsReadModifiedAndWrittenWhole) {
         << "a refused block changes nothing";
 }
 
-TEST(ZtsetContextTest, RecordCarriesEveryChangeIntoTheNextContext) {
+TEST(ZtsetContextTest, RecordCarriesEveryChangeIntoTheNextContextAndQueueOptionsTheirs) {
     auto context = OpenModel(kModels[1]);
     ASSERT_TRUE(context);
-    MediaSelectBlock media;
-    media.selector = 1;
-    media.mediaValue = 12;
-    ASSERT_EQ(Set(*context, DriverItem::kMedia, media), 0);
+    ASSERT_EQ(Set(*context, DriverItem::kMedia, MediaSelectBlock{.selector = 1, .mediaValue = 12}),
+              0);
     MediaAdjustBlock adjust;
     ASSERT_EQ(context->GetData(DriverItem::kMediaAdjust, &adjust), 0);
     adjust.bytes[MediaAdjustByte::kFeed] = 70;
@@ -224,20 +183,12 @@ TEST(ZtsetContextTest, RecordCarriesEveryChangeIntoTheNextContext) {
     ASSERT_EQ(Set(*context, DriverItem::kPaperSize, PaperSizeBlock{6000, 1600}), 0);
     ASSERT_EQ(context->SetData(DriverItem::kPaperSource, 7), 0);
     const auto record = context->Record().Encode();
-
     auto reopened = OpenModel(kModels[1], record.data());
     ASSERT_TRUE(reopened);
     EXPECT_EQ(reopened->Record().Options(), context->Record().Options());
-    MediaSelectBlock readMedia;
-    ASSERT_EQ(reopened->GetData(DriverItem::kMedia, &readMedia), 0);
-    EXPECT_EQ(readMedia.mediaValue, 12);
-    MediaAdjustBlock readAdjust;
-    ASSERT_EQ(reopened->GetData(DriverItem::kMediaAdjust, &readAdjust), 0);
-    EXPECT_EQ(readAdjust.bytes[MediaAdjustByte::kFeed], 70);
 
     // Another queue's record, a damaged one, and one whose choices the PPD no longer offers.
-    SettingsRecord otherQueue("Other");
-    EXPECT_FALSE(OpenModel(kModels[1], otherQueue.Encode().data()));
+    EXPECT_FALSE(OpenModel(kModels[1], SettingsRecord("Other").Encode().data()));
     auto damaged = record;
     damaged[damaged.size() / 2] ^= 0x55;
     EXPECT_FALSE(OpenModel(kModels[1], damaged.data()));
@@ -251,23 +202,19 @@ TEST(ZtsetContextTest, RecordCarriesEveryChangeIntoTheNextContext) {
     EXPECT_EQ(fromStale->Record().Find("MediaType"),
               "Media" + std::to_string(OfferedMediaIds().front()));
     EXPECT_EQ(fromStale->Record().Find("copies"), "2");
-}
 
-TEST(ZtsetContextTest, QueueOptionsOverridePpdDefaults) {
-    auto ppd = DriverModel::Open(kPpdFolder + kModels[0].ppd);
-    ASSERT_TRUE(ppd);
-    auto context = DriverContext::Open(
-        std::move(*ppd), "Corvid",
-        {{"InputSlot", "Sheet"}, {"PageSize", "Custom.500x300mm"}, {"printer-info", "x"}}, nullptr);
-    ASSERT_TRUE(context);
+    auto fromQueue = OpenModel(
+        kModels[0], nullptr,
+        {{"InputSlot", "Sheet"}, {"PageSize", "Custom.500x300mm"}, {"printer-info", "x"}});
+    ASSERT_TRUE(fromQueue);
     int16_t source = 0;
-    ASSERT_EQ(context->GetData(DriverItem::kPaperSource, &source), 0);
+    ASSERT_EQ(fromQueue->GetData(DriverItem::kPaperSource, &source), 0);
     EXPECT_EQ(source, 7);
     PaperSizeBlock size;
-    ASSERT_EQ(context->GetData(DriverItem::kPaperSize, &size), 0);
+    ASSERT_EQ(fromQueue->GetData(DriverItem::kPaperSize, &size), 0);
     EXPECT_EQ(size.width, 5000);
     EXPECT_EQ(size.length, 3000);
-    EXPECT_FALSE(context->Record().Find("printer-info"));
+    EXPECT_FALSE(fromQueue->Record().Find("printer-info"));
 }
 
 TEST(ZtsetContextTest, PpdWithoutTheModelsAttributesFailsItsItems) {

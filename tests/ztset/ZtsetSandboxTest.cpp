@@ -6,7 +6,6 @@
 
 #include "CupsSandbox.h"
 #include "ModelFiles.h"
-#include "config/MediaTable.h"
 #include "driversettings/DriverMediaList.h"
 #include "driversettings/DriverSettings.h"
 #include "driversettings/DriverSettingsLibrary.h"
@@ -71,90 +70,67 @@ bool AddRawQueue(const std::string& queue) {
     return cupsLastError() <= IPP_STATUS_OK_CONFLICTING;
 }
 
-TEST(ZtsetSandboxTest, QueuesOfBothModelsThroughTheProgramsBinding) {
-    CupsSandbox sandbox;
-    ASSERT_TRUE(sandbox.Start());
-    const MediaTable mediaTable(SERVATO_SOURCE_DIR "/settings/");
-    const struct {
-        std::string model;
-        std::string queue;
-        std::string inkLayout;
-    } rows[] = {{"ZENTA Corvid 4000", "Corvid4000", "0B000301040205030100060407050A08"},
-                {"ZENTA Corvid 2000", "Corvid2000", "0B000301040205030B00030104020503"}};
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.model);
-        ASSERT_TRUE(sandbox.AddQueue(row.queue, "socket://127.0.0.2:9", row.model));
+class ZtsetSandboxTest : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        sandbox = std::make_unique<CupsSandbox>();
+        ASSERT_TRUE(sandbox->Start());
+    }
+    static void TearDownTestSuite() { sandbox.reset(); }
+    void SetUp() override { ASSERT_TRUE(sandbox) << "the sandbox did not start"; }
+
+    static inline std::unique_ptr<CupsSandbox> sandbox;
+};
+
+TEST_F(ZtsetSandboxTest, QueuesOfBothModelsThroughTheProgramsBinding) {
+    const std::pair<std::string, std::string> rows[] = {{"ZENTA Corvid 4000", "Corvid4000"},
+                                                        {"ZENTA Corvid 2000", "Corvid2000"}};
+    for (const auto& [model, queue] : rows) {
+        SCOPED_TRACE(model);
+        ASSERT_TRUE(sandbox->AddQueue(queue, "socket://127.0.0.2:9", model));
         CupsSpooler spooler;
         DriverSettingsLibrary library(spooler);
-        ASSERT_TRUE(library.Load(row.queue)) << "from " << spooler.DriverFolder(row.queue);
+        ASSERT_TRUE(library.Load(queue)) << "from " << spooler.DriverFolder(queue);
+        EXPECT_EQ(DriverMediaList(&library, queue, "").Count(),
+                  static_cast<int>(OfferedMediaIds().size()));
 
-        {
-            DriverMediaList media(&library, row.queue, "");
-            const auto ppdMedia = PpdMedia(CupsSandbox::PpdPath(row.model));
-            const auto offered = OfferedMediaIds();
-            ASSERT_EQ(media.Count(), static_cast<int>(ppdMedia.size()));
-            ASSERT_EQ(media.Count(), static_cast<int>(offered.size()));
-            for (int i = 0; i < media.Count(); ++i) {
-                EXPECT_EQ(media.IdAt(i), offered[i]);
-                EXPECT_EQ(std::make_pair(int{media.IdAt(i)}, media.NameAt(i)), ppdMedia[i]);
-            }
-        }
-
+        // The queue's defaults, changed through the program's binding as a page changes them.
         std::optional<std::vector<uint8_t>> defaults(std::in_place);
-        ASSERT_GE(DriverSettings(&library, row.queue, "").GetDevMode(*defaults), 1);
-        DriverSettings settings(&library, row.queue, "", *defaults);
+        ASSERT_GE(DriverSettings(&library, queue, "").GetDevMode(*defaults), 1);
+        DriverSettings settings(&library, queue, "", *defaults);
         ASSERT_TRUE(settings.IsOpen());
-        EXPECT_EQ(settings.GetInkLayout(), row.inkLayout);
         EXPECT_EQ(settings.SetItem20(), 0);
         EXPECT_EQ(settings.SetPaperSource(7), 0);
-        EXPECT_EQ(settings.GetPaperSourceKind(), 2);
-        EXPECT_EQ(settings.ClearFlag204(), 0);
         EXPECT_EQ(settings.SelectMedia(12, 3), 0);
-        EXPECT_EQ(settings.CurrentMediaValue8(mediaTable), mediaTable.Value8(12, 1));
-        const int32_t width = settings.GetPaperWidth();
-        ASSERT_GT(width, 0);
-        EXPECT_EQ(settings.SetPaperSize(width, settings.SampleLength()), 0);
+        EXPECT_EQ(settings.SetPaperSize(settings.GetPaperWidth(), settings.SampleLength()), 0);
         MediaAdjustBlock adjust;
         ASSERT_EQ(settings.GetMediaAdjustBlock(adjust), 0);
-        adjust.bytes[MediaAdjustByte::kFeed] = static_cast<uint8_t>(-35);
         adjust.bytes[MediaAdjustByte::kSuction] = static_cast<uint8_t>(SuctionValue(-2));
-        adjust.bytes[MediaAdjustByte::kPlatenGap] = 3;
         EXPECT_EQ(settings.SetMediaAdjustBlock(adjust), 0);
-
         std::vector<uint8_t> bytes;
         ASSERT_GT(settings.GetDevMode(bytes), 0);
         const auto record = SettingsRecord::Decode(bytes);
         ASSERT_TRUE(record);
-        const std::pair<std::string, std::string> changed[] = {
-            {"MediaType", "Media12"}, {"Resolution", "720x1440dpi"}, {"InputSlot", "Sheet"},
-            {"ZTFeedAdjust", "-35"},  {"ZTSuction", "30"},           {"ZTPlatenGap", "3"},
-            {"ZTFlags204", "0"},      {"ZTSampleJob", "1"}};
+        const std::pair<std::string, std::string> changed[] = {{"MediaType", "Media12"},
+                                                               {"Resolution", "720x1440dpi"},
+                                                               {"InputSlot", "Sheet"},
+                                                               {"ZTSuction", "30"},
+                                                               {"ZTSampleJob", "1"}};
         for (const auto& [name, value] : changed) EXPECT_EQ(record->Find(name), value) << name;
         EXPECT_TRUE(record->Find("PageSize")->ends_with("x160.0mm"));
 
-        const int job = SubmitHeldJob(row.queue, *record);
+        const int job = SubmitHeldJob(queue, *record);
         ASSERT_GT(job, 0) << cupsLastErrorString();
         const auto jobOptions = JobOptions(job);
         for (const auto& [name, value] : record->Options())
             EXPECT_EQ(jobOptions.count(name) ? jobOptions.at(name) : "(missing)", value) << name;
-        cupsCancelJob2(CUPS_HTTP_DEFAULT, row.queue.c_str(), job, 1);
+        cupsCancelJob2(CUPS_HTTP_DEFAULT, queue.c_str(), job, 1);
     }
-
-    ASSERT_TRUE(AddRawQueue("NoPpd"));
-    CupsSpooler spooler;
-    DriverSettingsLibrary library(spooler);
-    library.Load(rows[0].queue);
-    DriverSettings settings(&library, "NoPpd", "");
-    EXPECT_FALSE(settings.IsOpen());
-    EXPECT_EQ(settings.GetInkLayout(), std::string(1, '\xFF'));
-    DriverMediaList media(&library, "NoPpd", "");
-    EXPECT_EQ(media.Count(), 0);
 }
 
-TEST(ZtsetSandboxTest, EntryPointsRefuseWhatTheyCannotServe) {
-    CupsSandbox sandbox;
-    ASSERT_TRUE(sandbox.Start());
-    ASSERT_TRUE(sandbox.AddQueue("Corvid", "socket://127.0.0.2:9", "ZENTA Corvid 4000"));
+TEST_F(ZtsetSandboxTest, EntryPointsRefuseWhatTheyCannotServe) {
+    ASSERT_TRUE(sandbox->AddQueue("Corvid", "socket://127.0.0.2:9", "ZENTA Corvid 4000"));
+    ASSERT_TRUE(AddRawQueue("NoPpd"));
     DynamicLibrary library;
     ASSERT_TRUE(library.Open(SERVATO_BIN_DIR "/libztset32.so"));
     const auto open =
@@ -182,6 +158,7 @@ TEST(ZtsetSandboxTest, EntryPointsRefuseWhatTheyCannotServe) {
         {"another queue's record", "Other", 2, record.data()},
         {"no queue name", nullptr, 0, nullptr},
         {"an unknown queue", "Missing", 0, nullptr},
+        {"a queue without a PPD", "NoPpd", 0, nullptr},
     };
     for (const auto& row : refused) {
         int32_t handle = 99;

@@ -9,14 +9,10 @@
 #include <QTest>
 #include <QWheelEvent>
 
-#include "RecordingMessages.h"
-#include "SubstituteSpooler.h"
-#include "TestInstallation.h"
-#include "VirtualClock.h"
+#include "UiTestBench.h"
 #include "pagekit/AlignmentValueBox.h"
 #include "pagekit/CopyMenu.h"
 #include "pagekit/MarkCombo.h"
-#include "pagekit/ServiceApp.h"
 #include "platform/Clipboard.h"
 
 namespace {
@@ -135,16 +131,11 @@ TEST(AlignmentValueBoxTest, KeepsValuesFromOneToNine) {
 }
 
 TEST(CopyMenuTest, RightClickOffersCopyOfTheSelection) {
-    TestInstallation installation;
-    RecordingMessages messages;
-    VirtualClock clock;
-    SubstituteSpooler spooler;
-    ServiceApp app(installation.ProgramFolder(), {messages, clock, spooler});
-
+    UiTestBench bench;
     QPlainTextEdit box;
     box.setReadOnly(true);
     box.setPlainText("JI:0001;\nJI:0002;");
-    auto* copyMenu = new CopyMenu(&box, app);
+    auto* copyMenu = new CopyMenu(&box, *bench.app);
     box.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&box));
 
@@ -152,7 +143,7 @@ TEST(CopyMenuTest, RightClickOffersCopyOfTheSelection) {
     box.selectAll();
     QTest::mouseClick(box.viewport(), Qt::RightButton, {}, QPoint(10, 10));
     ASSERT_TRUE(copyMenu->menu()->isVisible());
-    EXPECT_EQ(copyMenu->copyAction()->text(), "Copy");
+    EXPECT_EQ(copyMenu->copyAction()->text(), bench.app->LoadText(60251));
     copyMenu->copyAction()->trigger();
     EXPECT_EQ(Clipboard::Text(), "JI:0001;\nJI:0002;");
     copyMenu->menu()->hide();

@@ -1,0 +1,55 @@
+#include "UiTestBench.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+
+#include "JobBytes.h"
+#include "platform/RegKey.h"
+
+UiTestBench::UiTestBench(const Setup& setup)
+    : programFolder(SERVATO_BIN_DIR),
+      appSpooler_(setup.spooler != nullptr ? setup.spooler : &spooler) {
+    printer.Reset();
+    spooler.UseLibrary(ScriptedLibrary::Folder(), ScriptedLibrary::CompleteName());
+    RegKey::SetStoreFolders(scratch.filePath("user"), scratch.filePath("machine"));
+    if (setup.ownSettings || setup.mode == LaunchMode::MessageReview) {
+        programFolder = scratch.filePath("program").toStdString();
+        const QDir shipped(QString(SERVATO_BIN_DIR) + "/Settings");
+        QDir().mkpath(scratch.filePath("program/Settings"));
+        for (const QString& name : shipped.entryList(QDir::Files)) {
+            QFile::copy(shipped.filePath(name), scratch.filePath("program/Settings/" + name));
+        }
+    }
+    if (setup.mode == LaunchMode::MessageReview) WriteSettingsFile("Setting_Launch.ini", "Ope=U\n");
+    StartApp();
+}
+
+int UiTestBench::StartApp() {
+    app.reset();
+    app = std::make_unique<ServiceApp>(programFolder,
+                                       ServiceApp::Platform{messages, clock, *appSpooler_});
+    app->ReadLaunchMode();
+    return app->CreateOwnedObjects();
+}
+
+void UiTestBench::WriteSettingsFile(const std::string& name, const std::string& contents) const {
+    QFile file(QString::fromStdString(programFolder + "/Settings/" + name));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate)) << name;
+    file.write(contents.data(), static_cast<qint64>(contents.size()));
+}
+
+void UiTestBench::RemoveSettingsFile(const std::string& name) const {
+    ASSERT_TRUE(QFile::remove(QString::fromStdString(programFolder + "/Settings/" + name))) << name;
+}
+
+void UiTestBench::ScriptPrinter(const std::string& model) {
+    printer.SetChannels({{0x10010003, 0x07}});
+    printer.SetDeviceId("MFG:ZENTA;CMD:REMOTE1;DES:" + model + ";");
+}
+
+void UiTestBench::ScriptStatus(const std::vector<uint8_t>& block) {
+    const std::vector<uint8_t> reply = wire::StatusReply(block);
+    printer.QueueStatus(static_cast<int32_t>(reply.size()), reply);
+}
