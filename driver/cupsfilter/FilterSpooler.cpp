@@ -4,10 +4,8 @@
 
 #include <cerrno>
 
-#include "platform/PpdFile.h"
-
-FilterSpooler::FilterSpooler(std::string ppdPath, int outputFd)
-    : ppdPath_(std::move(ppdPath)), outputFd_(outputFd) {}
+FilterSpooler::FilterSpooler(const std::string& ppdPath, int outputFd)
+    : ppd_(ppdPath), outputFd_(outputFd) {}
 
 int FilterSpooler::WriteRawJob(const std::string&, const std::string&,
                                std::span<const uint8_t> data) {
@@ -21,9 +19,9 @@ int FilterSpooler::WriteRawJob(const std::string&, const std::string&,
 }
 
 std::string FilterSpooler::DriverAttribute(const std::string&, const std::string& key) {
-    return PpdFileAttribute(ppdPath_, key);
+    return ppd_.Attribute(key);
 }
 
 std::string FilterSpooler::DriverFolder(const std::string&) {
-    return PpdDriverFolder(ppdPath_);
+    return ppd_.DriverFolder();
 }

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "platform/PpdFile.h"
 #include "platform/Spooler.h"
 
 // The spooler as a CUPS filter sees it: the driver's data file is the PPD CUPS names for the job,
@@ -9,7 +10,7 @@
 // its job, so it lists no queues.
 class FilterSpooler : public Spooler {
   public:
-    FilterSpooler(std::string ppdPath, int outputFd);
+    FilterSpooler(const std::string& ppdPath, int outputFd);
 
     std::vector<SpoolerQueue> EnumeratePrinters() override { return {}; }
     // The title means nothing to the backend; only the bytes go on.
@@ -19,6 +20,6 @@ class FilterSpooler : public Spooler {
     std::string DriverFolder(const std::string& printer) override;
 
   private:
-    std::string ppdPath_;
+    PpdFile ppd_;
     int outputFd_;
 };

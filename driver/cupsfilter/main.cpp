@@ -25,11 +25,17 @@ namespace {
 // Far more than any client writes; what lies beyond is not read.
 constexpr size_t kMaxCommandFileBytes = 1 << 20;
 
-// At most limit bytes of the file; `complete` tells whether that was all of it.
+// At most limit bytes of the file; `complete` tells whether that was all of it. The buffer grows
+// with what comes, so the usual few bytes cost no megabyte.
 std::vector<uint8_t> ReadAtMost(int fd, size_t limit, bool& complete) {
-    std::vector<uint8_t> bytes(limit + 1);
+    constexpr size_t kPiece = 64 * 1024;
+    std::vector<uint8_t> bytes;
     size_t length = 0;
-    while (length < bytes.size()) {
+    for (;;) {
+        if (length == bytes.size()) {
+            if (bytes.size() > limit) break;
+            bytes.resize(std::min(bytes.size() + kPiece, limit + 1));
+        }
         const ssize_t count = read(fd, bytes.data() + length, bytes.size() - length);
         if (count < 0 && errno == EINTR) continue;
         if (count <= 0) break;

@@ -3,6 +3,8 @@
 #include <cups/cups.h>
 
 #include <array>
+#include <cstdlib>
+#include <cstring>
 #include <memory>
 
 namespace rqapi {
@@ -40,11 +42,21 @@ std::string DestinationDeviceUri(const char* queueName) {
     return uri != nullptr ? std::string(uri) : std::string();
 }
 
+// Inside a filter or backend of the queue asked about, CUPS gives the queue's device URI in the
+// environment, which spares the server a request while it runs the job.
+std::string JobDeviceUri(const char* queueName) {
+    const char* printer = std::getenv("PRINTER");
+    const char* uri = std::getenv("DEVICE_URI");
+    if (printer == nullptr || uri == nullptr || std::strcmp(printer, queueName) != 0) return {};
+    return uri;
+}
+
 }  // namespace
 
 std::string PrinterHost(const char* queueName) {
     if (queueName == nullptr || *queueName == '\0') return {};
-    std::string uri = AskDeviceUri(queueName);
+    std::string uri = JobDeviceUri(queueName);
+    if (uri.empty()) uri = AskDeviceUri(queueName);
     if (uri.empty()) uri = DestinationDeviceUri(queueName);
     if (uri.empty()) return {};
     std::array<char, 32> scheme{};

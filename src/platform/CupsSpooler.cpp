@@ -53,11 +53,11 @@ int WriteRawDocument(const std::string& printer, const std::string& title,
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wdeprecated-declarations"
 std::string FromQueuePpd(const std::string& printer,
-                         const std::function<std::string(const std::string&)>& read) {
+                         const std::function<std::string(const PpdFile&)>& read) {
     const char* ppdPath = cupsGetPPD2(CUPS_HTTP_DEFAULT, printer.c_str());
     if (ppdPath == nullptr) return {};
     const std::string temporaryCopy = ppdPath;
-    std::string value = read(temporaryCopy);
+    std::string value = read(PpdFile(temporaryCopy));
     unlink(temporaryCopy.c_str());
     return value;
 }
@@ -111,10 +111,9 @@ int CupsSpooler::WriteRawJobFromSource(const std::string& printer, const std::st
 }
 
 std::string CupsSpooler::DriverAttribute(const std::string& printer, const std::string& key) {
-    return FromQueuePpd(printer,
-                        [&key](const std::string& ppd) { return PpdFileAttribute(ppd, key); });
+    return FromQueuePpd(printer, [&key](const PpdFile& ppd) { return ppd.Attribute(key); });
 }
 
 std::string CupsSpooler::DriverFolder(const std::string& printer) {
-    return FromQueuePpd(printer, PpdDriverFolder);
+    return FromQueuePpd(printer, [](const PpdFile& ppd) { return ppd.DriverFolder(); });
 }

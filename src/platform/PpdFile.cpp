@@ -12,20 +12,23 @@ constexpr const char* kDriverFolderAttribute = "ZTDriverFolder";
 // in favour of driverless printing.
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wdeprecated-declarations"
-std::string PpdFileAttribute(const std::string& ppdPath, const std::string& key) {
-    std::string value;
-    if (ppd_file_t* ppd = ppdOpenFile(ppdPath.c_str())) {
-        if (ppd_attr_t* attribute = ppdFindAttr(ppd, key.c_str(), nullptr);
-            attribute != nullptr && attribute->value != nullptr)
-            value = attribute->value;
-        ppdClose(ppd);
-    }
-    return value;
+PpdFile::PpdFile(const std::string& path) : ppd_(ppdOpenFile(path.c_str())) {}
+
+PpdFile::~PpdFile() = default;
+
+void PpdFile::Closer::operator()(ppd_file_s* ppd) const {
+    ppdClose(ppd);
+}
+
+std::string PpdFile::Attribute(const std::string& key) const {
+    if (!ppd_) return {};
+    const ppd_attr_t* attribute = ppdFindAttr(ppd_.get(), key.c_str(), nullptr);
+    return attribute != nullptr && attribute->value != nullptr ? attribute->value : "";
 }
 #pragma GCC diagnostic pop
 
-std::string PpdDriverFolder(const std::string& ppdPath) {
-    std::string folder = PpdFileAttribute(ppdPath, kDriverFolderAttribute);
+std::string PpdFile::DriverFolder() const {
+    std::string folder = Attribute(kDriverFolderAttribute);
     if (!folder.empty() && folder.back() != '/') folder += '/';
     return folder;
 }
