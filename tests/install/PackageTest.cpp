@@ -4,6 +4,7 @@
 #include <set>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "ChildProcess.h"
 #include "FileText.h"
@@ -21,8 +22,8 @@ void AddFolder(std::set<std::string>& files, const std::string& source,
 
 // The Debian package is made from the same install rules: the program, both libraries, the PPDs
 // naming their installed places, the filter, data, desktop entry, icons and manual page under
-// /usr, and nothing else (no emulator, no tools, no tests).
-TEST(Package, HoldsTheInstalledTreeUnderUsr) {
+// /usr, and nothing else (no emulator, no tools, no tests); purging it removes all of it.
+TEST(Package, HoldsTheInstalledTreeUnderUsrAndLeavesNothingBehind) {
     TempFolder out;
     std::string output;
     ASSERT_EQ(
@@ -63,6 +64,32 @@ TEST(Package, HoldsTheInstalledTreeUnderUsr) {
         ReadFileText(out.Path() + "/root/usr/share/ppd/servato2/ZENTA_Corvid_4000.ppd");
     EXPECT_NE(ppd.find("*ZTDriverFolder: \"" + lib.substr(1) + "\"\n"), std::string::npos);
     EXPECT_NE(ppd.find(" 0 /usr/lib/cups/filter/servato2-command\"\n"), std::string::npos);
+
+    // Installed by dpkg into an empty root and purged again, nothing stays behind. The package's
+    // scripts run outside that root, so a stand-in ldconfig keeps the machine's own untouched.
+    const std::string root = out.Path() + "/dpkg-root";
+    std::filesystem::create_directories(root + "/var/lib/dpkg/info");
+    std::filesystem::create_directories(root + "/var/lib/dpkg/updates");
+    std::filesystem::create_directories(out.Path() + "/bin");
+    out.Write("dpkg-root/var/lib/dpkg/status", "");
+    out.Write("bin/ldconfig", "#!/bin/sh\n");
+    std::filesystem::permissions(out.Path() + "/bin/ldconfig", std::filesystem::perms(0755));
+    const std::string path = "PATH=" + out.Path() + "/bin:/usr/sbin:/usr/bin:/sbin:/bin";
+    const std::vector<std::string> dpkg = {"env",
+                                           path,
+                                           "dpkg",
+                                           "--root=" + root,
+                                           "--force-script-chrootless",
+                                           "--force-depends",
+                                           "--force-not-root"};
+    auto with = [&dpkg](std::vector<std::string> arguments) {
+        arguments.insert(arguments.begin(), dpkg.begin(), dpkg.end());
+        return arguments;
+    };
+    ASSERT_EQ(ChildProcess::Run(with({"-i", deb}), output), 0) << output;
+    EXPECT_TRUE(std::filesystem::exists(root + "/usr/bin/servato2"));
+    ASSERT_EQ(ChildProcess::Run(with({"--purge", "servato2"}), output), 0) << output;
+    EXPECT_FALSE(std::filesystem::exists(root + "/usr")) << output;
 }
 
 }  // namespace
