@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <filesystem>
 #include <fstream>
 #include <memory>
 #include <regex>
@@ -17,7 +18,7 @@
 #include "CupsSandbox.h"
 #include "EmulatedPrinter.h"
 #include "FileText.h"
-#include "InstalledTree.h"
+#include "TempFolder.h"
 #include "comm/HeadMaintenance.h"
 
 namespace {
@@ -77,17 +78,22 @@ class JournalTail {
 
 // One installed tree, sandbox and printer for the run; the benchmark reports what failed.
 struct World {
-    InstalledTree tree;
+    TempFolder prefix;
     CupsSandbox sandbox;
     std::unique_ptr<EmulatedPrinter> printer;
     std::string failure;
 
     World() {
-        if (auto installed = tree.Install(); !installed) {
-            failure = installed.message();
+        // cupsd runs the installed filter as lp, which must reach it.
+        std::filesystem::permissions(prefix.Path(), std::filesystem::perms(0755));
+        std::string output;
+        if (ChildProcess::Run(
+                {CMAKE_COMMAND, "--install", SERVATO_BUILD_DIR, "--prefix", prefix.Path()},
+                output) != 0) {
+            failure = "cmake --install: " + output;
             return;
         }
-        sandbox.UsePpdFolder(tree.PpdFolder());
+        sandbox.UsePpdFolder(prefix.Path() + "/share/ppd");
         if (auto started = sandbox.Start(); !started) {
             failure = started.message();
             return;
@@ -97,7 +103,6 @@ struct World {
             failure = started.message();
             return;
         }
-        std::string output;
         const std::string uri =
             "socket://" + printer->Address() + ":" + std::to_string(printer->RawPort());
         if (ChildProcess::Run({"lpadmin", "-h", sandbox.Server(), "-p", kQueue, "-E", "-v", uri,
