@@ -199,7 +199,7 @@ void BM_CleanCommandVersusRaw(benchmark::State& state) {
     state.counters["command_to_raw"] = Median(commandMs) / Median(rawMs);
     state.counters["pairwise_ratio_median"] = Median(ratios);
 }
-BENCHMARK(BM_CleanCommandVersusRaw)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(90);
+BENCHMARK(BM_CleanCommandVersusRaw)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(150);
 
 }  // namespace
 
