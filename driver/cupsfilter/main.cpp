@@ -9,7 +9,6 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdlib>
-#include <iostream>
 #include <string>
 #include <vector>
 
@@ -24,6 +23,8 @@ namespace {
 
 // Far more than any client writes; what lies beyond is not read.
 constexpr size_t kMaxCommandFileBytes = 1 << 20;
+// How long a failing filter lets the server take in its reason before it ends.
+constexpr int kReasonReadLimitMs = 1000;
 
 // At most limit bytes of the file; `complete` tells whether that was all of it. The buffer grows
 // with what comes, so the usual few bytes cost no megabyte.
@@ -53,6 +54,12 @@ void ReportUnknown(const CommandFile& file, JobLog& log) {
                     " more unknown commands ignored.");
 }
 
+// The exit status of a failed job, once CUPS has its reason.
+int Failed(const JobLog& log) {
+    log.AwaitReader(kReasonReadLimitMs);
+    return 1;
+}
+
 bool NeedsPrinterStatus(const CommandFile& file) {
     return std::any_of(file.commands.begin(), file.commands.end(), [](MaintenanceCommand c) {
         return c != MaintenanceCommand::PrintSelfTestPage;
@@ -62,14 +69,14 @@ bool NeedsPrinterStatus(const CommandFile& file) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    JobLog log(std::cerr);
+    JobLog log(STDERR_FILENO);
     const char* printer = std::getenv("PRINTER");
     const char* ppd = std::getenv("PPD");
     if (argc < 6 || argc > 7 || printer == nullptr || ppd == nullptr) {
         log.Error(
             "servato2-command is run by CUPS: JOB USER TITLE COPIES OPTIONS [FILE], with "
             "PRINTER and PPD set.");
-        return 1;
+        return Failed(log);
     }
     // A backend that went away makes a write fail rather than end the filter unheard.
     std::signal(SIGPIPE, SIG_IGN);
@@ -77,7 +84,7 @@ int main(int argc, char* argv[]) {
     const int input = argc == 7 ? open(argv[6], O_RDONLY | O_CLOEXEC) : STDIN_FILENO;
     if (input < 0) {
         log.Error("The command file cannot be read.");
-        return 1;
+        return Failed(log);
     }
     bool complete = true;
     const CommandFile file = ParseCommandFile(ReadAtMost(input, kMaxCommandFileBytes, complete));
@@ -92,12 +99,13 @@ int main(int argc, char* argv[]) {
     FilterSpooler spooler(ppd, STDOUT_FILENO);
     // The library the queue's PPD names, as the program finds it for a queue.
     CommLibrary library(spooler);
-    const bool loaded = NeedsPrinterStatus(file) && library.Load(printer, false);
-    if (NeedsPrinterStatus(file) && !loaded)
+    if (NeedsPrinterStatus(file) && !library.Load(printer, false)) {
         log.Error("The communication library the PPD names cannot be loaded.");
+        return Failed(log);
+    }
     FilterClock clock;
-    CommandRunner runner(spooler, loaded ? &library : nullptr, clock, printer, log);
+    CommandRunner runner(spooler, library.IsLoaded() ? &library : nullptr, clock, printer, log);
     for (const MaintenanceCommand command : file.commands)
-        if (runner.Run(command) != 0) return 1;
+        if (runner.Run(command) != 0) return Failed(log);
     return 0;
 }

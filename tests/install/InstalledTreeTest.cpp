@@ -49,19 +49,20 @@ int Submit(const CupsSandbox& sandbox, const std::string& queue, const std::stri
                                                                                  : -1;
 }
 
-// The job's state once it has ended (a failed filter stops it), and its state message.
+// The job's state once it has ended (a failed filter stops it) and its state message, which the
+// server may take in just after it stopped the job.
 std::pair<int, std::string> WaitForJobEnd(int job) {
     for (int polls = 0;; ++polls) {
-        const Response state =
+        const Response response =
             Ask(IPP_OP_GET_JOB_ATTRIBUTES, "/jobs/%s", std::to_string(job), "all");
-        const int value =
-            ippGetInteger(ippFindAttribute(state.get(), "job-state", IPP_TAG_ENUM), 0);
-        if (value >= kJobStopped || polls == 2000) {
-            const char* message = ippGetString(
-                ippFindAttribute(state.get(), "job-printer-state-message", IPP_TAG_TEXT), 0,
-                nullptr);
-            return {value, message != nullptr ? message : ""};
-        }
+        const int state =
+            ippGetInteger(ippFindAttribute(response.get(), "job-state", IPP_TAG_ENUM), 0);
+        const char* message = ippGetString(
+            ippFindAttribute(response.get(), "job-printer-state-message", IPP_TAG_TEXT), 0,
+            nullptr);
+        const std::string reason = message != nullptr ? message : "";
+        if ((state > kJobStopped || (state == kJobStopped && !reason.empty())) || polls == 2000)
+            return {state, reason};
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
 }
@@ -169,7 +170,8 @@ TEST(InstalledTree, QueueFromTheInstalledPpdPrintsAndTakesCommands) {
         const auto [state, reason] = WaitForJobEnd(job);
         EXPECT_EQ(state, row.state) << sandbox.ErrorLog();
         EXPECT_NE((state == kJobStopped ? reason : sandbox.ErrorLog()).find(row.message),
-                  std::string::npos);
+                  std::string::npos)
+            << reason;
         const auto sent = jobs(before + 1, row.sent.empty() ? 300 : 10000);
         ASSERT_EQ(sent.size(), before + (row.sent.empty() ? 0 : 1));
         EXPECT_EQ(row.sent.empty() ? row.sent : sent.back().Bytes(), row.sent);
