@@ -9,7 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
-#include <regex>
+#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -119,9 +119,12 @@ constexpr int kCleaningsPerInkSet = 60;
 
 bool ReplaceInks(EmulatedPrinter& printer) {
     printer.Stop();
-    const std::string state = ReadFileText(printer.StatePath());
-    std::ofstream(printer.StatePath(), std::ios::trunc) << std::regex_replace(
-        state, std::regex("(^|\n)inks=[0-9,]*"), "$1inks=100,100,100,100,100,100,100,100");
+    std::istringstream state(ReadFileText(printer.StatePath()));
+    std::string kept;
+    for (std::string line; std::getline(state, line);)
+        if (line.rfind("inks=", 0) != 0) kept += line + "\n";
+    std::ofstream(printer.StatePath(), std::ios::trunc)
+        << kept << "inks=100,100,100,100,100,100,100,100\n";
     return static_cast<bool>(printer.Start());
 }
 
@@ -199,7 +202,10 @@ void BM_CleanCommandVersusRaw(benchmark::State& state) {
     state.counters["command_to_raw"] = Median(commandMs) / Median(rawMs);
     state.counters["pairwise_ratio_median"] = Median(ratios);
 }
-BENCHMARK(BM_CleanCommandVersusRaw)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(150);
+BENCHMARK(BM_CleanCommandVersusRaw)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(150);
 
 }  // namespace
 

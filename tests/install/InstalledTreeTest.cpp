@@ -2,10 +2,10 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <memory>
-#include <regex>
 #include <string>
 #include <thread>
 #include <vector>
@@ -44,9 +44,12 @@ int Submit(const CupsSandbox& sandbox, const std::string& queue, const std::stri
     if (ChildProcess::Run({"lp", "-h", sandbox.Server(), "-d", queue, "-o", option, file},
                           output) != 0)
         return -1;
-    std::smatch id;
-    return std::regex_search(output, id, std::regex("request id is .*-(\\d+) ")) ? std::stoi(id[1])
-                                                                                 : -1;
+    // "request id is QUEUE-ID (1 file(s))"
+    const size_t end = output.find(" (");
+    const size_t dash = output.rfind('-', end);
+    return end != std::string::npos && dash != std::string::npos
+               ? std::atoi(output.c_str() + dash + 1)
+               : -1;
 }
 
 // The job's state once it has ended (a failed filter stops it) and its state message, which the
