@@ -39,6 +39,9 @@ ROLL_LENGTH_PT = 7200  # 100 in, the length a roll page gets unless a custom siz
 MARGIN_PT = 8.5  # 3 mm on every side
 MAX_LENGTH_PT = 51024  # 18 m of roll
 
+# The CUPS filter of the maintenance commands, by the name it has in CUPS's filter folder.
+COMMAND_FILTER = "servato2-command"
+
 RESOLUTIONS = [("360dpi", "360 dpi"), ("720dpi", "720 dpi"), ("720x1440dpi", "720x1440 dpi"),
                ("1440dpi", "1440 dpi")]
 
@@ -132,6 +135,11 @@ def ppd(stem, model, product, pcfile, max_inches, slots, media):
     w("*cupsFilter2: \"application/vnd.cups-raw application/vnd.cups-raw 0 -\"")
     w("*cupsFilter: \"application/pdf 0 -\"")
     w("*cupsFilter: \"application/vnd.cups-raw 0 -\"")
+    w("*% Maintenance from any CUPS client: the command filter turns these commands into the")
+    w("*% printer's jobs and reports (the installer gives the filter's full path).")
+    w("*cupsCommands: \"Clean PrintSelfTestPage ReportLevels\"")
+    w(f"*cupsFilter2: \"application/vnd.cups-command application/vnd.cups-raw 0 {COMMAND_FILTER}\"")
+    w(f"*cupsFilter: \"application/vnd.cups-command 0 {COMMAND_FILTER}\"")
     w("*cupsManualCopies: False")
     w("")
     w("*OpenUI *PageSize/Media Size: PickOne")

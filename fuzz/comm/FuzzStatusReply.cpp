@@ -12,5 +12,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (status.IsReady() && status.IsError()) __builtin_trap();
     status.IsField0DAtMost12();
     status.HasEntryAtMost25();
+    if (status.InkEntries().size() > size / 3) __builtin_trap();
     return 0;
 }

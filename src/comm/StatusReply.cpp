@@ -77,3 +77,15 @@ int32_t StatusReply::InkSlotCount() const {
     if (!data || data->size() < 24) return 4;
     return (*data)[17] == 4 && (*data)[20] == 5 && (*data)[23] == 8 ? 8 : 4;
 }
+
+std::vector<InkEntry> StatusReply::InkEntries() const {
+    std::vector<InkEntry> entries;
+    const auto data = FieldData(kInkField);
+    if (!data || data->empty()) return entries;
+    const size_t entrySize = data->front();
+    if (entrySize < 3) return entries;
+    // Byte 0 of an entry is the slot's index; entries follow the size byte.
+    for (size_t start = 1; start + entrySize <= data->size(); start += entrySize)
+        entries.push_back({(*data)[start + 1], (*data)[start + 2]});
+    return entries;
+}

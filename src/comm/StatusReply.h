@@ -5,6 +5,13 @@
 #include <span>
 #include <vector>
 
+// One ink slot as field 0x0F reports it: the ink's code and the percent left.
+struct InkEntry {
+    uint8_t code = 0;
+    uint8_t percent = 0;
+    bool operator==(const InkEntry&) const = default;
+};
+
 // One binary status block: a 16-bit little-endian length L, then fields (type, data length n,
 // n data bytes) filling L bytes. Every test stays inside the bytes held, whatever the lengths say.
 class StatusReply {
@@ -24,6 +31,9 @@ class StatusReply {
     bool HasEntryAtMost25() const;
     // 8 when the ink entries name the eight-slot set, else 4.
     int32_t InkSlotCount() const;
+    // The ink entries in the printer's slot order; entries shorter than three bytes, or cut off by
+    // the end of the block, are left out.
+    std::vector<InkEntry> InkEntries() const;
 
   private:
     // The data of the first field of that type, cut at the end of the block; none when absent.

@@ -8,11 +8,12 @@
 #include <functional>
 #include <vector>
 
+#include "platform/PpdFile.h"
+
 namespace {
 
 constexpr const char* kMakeAndModel = "printer-make-and-model";
 constexpr const char* kDeviceUri = "device-uri";
-constexpr const char* kDriverFolderAttribute = "ZTDriverFolder";
 // Local queues answer at once; the bound only matters for a server that does not.
 constexpr int kEnumerateLimitMs = 5000;
 // What a streamed job holds in memory at once.
@@ -72,21 +73,17 @@ int WriteRawDocument(const std::string& printer, const std::string& title,
     return WriteDocument(printer, title, CUPS_FORMAT_RAW, CupsOptions({}), writeBody);
 }
 
-// The queue's PPD is the driver's data file: its attributes name the model's libraries. The PPD
-// interface is the one libcups offers for it, hence the deprecation pragmas.
+// The queue's PPD is the driver's data file: its attributes name the model's libraries. The
+// server hands out a temporary copy, removed once read. The PPD interface is the one libcups
+// offers for it, hence the deprecation pragmas.
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wdeprecated-declarations"
-std::string PpdAttribute(const std::string& printer, const std::string& key) {
+std::string FromQueuePpd(const std::string& printer,
+                         const std::function<std::string(const PpdFile&)>& read) {
     const char* ppdPath = cupsGetPPD2(CUPS_HTTP_DEFAULT, printer.c_str());
     if (ppdPath == nullptr) return {};
     const std::string temporaryCopy = ppdPath;
-    std::string value;
-    if (ppd_file_t* ppd = ppdOpenFile(temporaryCopy.c_str())) {
-        if (ppd_attr_t* attribute = ppdFindAttr(ppd, key.c_str(), nullptr);
-            attribute != nullptr && attribute->value != nullptr)
-            value = attribute->value;
-        ppdClose(ppd);
-    }
+    std::string value = read(PpdFile(temporaryCopy));
     unlink(temporaryCopy.c_str());
     return value;
 }
@@ -158,11 +155,9 @@ int CupsSpooler::ActiveJobTitles(const std::string& printer, std::vector<std::st
 }
 
 std::string CupsSpooler::DriverAttribute(const std::string& printer, const std::string& key) {
-    return PpdAttribute(printer, key);
+    return FromQueuePpd(printer, [&key](const PpdFile& ppd) { return ppd.Attribute(key); });
 }
 
 std::string CupsSpooler::DriverFolder(const std::string& printer) {
-    std::string folder = PpdAttribute(printer, kDriverFolderAttribute);
-    if (!folder.empty() && folder.back() != '/') folder += '/';
-    return folder;
+    return FromQueuePpd(printer, [](const PpdFile& ppd) { return ppd.DriverFolder(); });
 }

@@ -100,7 +100,9 @@ CupsSandbox::~CupsSandbox() {
     server_ = "127.0.0.1:" + std::to_string(port_);
     const std::string script = std::string(SERVATO_SOURCE_DIR) + "/scripts/cups-sandbox";
     std::string output;
-    if (ChildProcess::Run({script, "prepare", folder_, std::to_string(port_)}, output) != 0) {
+    std::vector<std::string> prepare = {script, "prepare", folder_, std::to_string(port_)};
+    if (!ppdFolder_.empty()) prepare.push_back(ppdFolder_);
+    if (ChildProcess::Run(prepare, output) != 0) {
         return ::testing::AssertionFailure() << "cups-sandbox prepare failed:\n" << output;
     }
     const std::string log = folder_ + "/log/cupsd.out";

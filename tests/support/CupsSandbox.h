@@ -36,6 +36,8 @@ class CupsSandbox {
     CupsSandbox(const CupsSandbox&) = delete;
     CupsSandbox& operator=(const CupsSandbox&) = delete;
 
+    // Before Start: cupsd also finds the PPDs of an installation's PPD folder (`lpinfo -m`).
+    void UsePpdFolder(const std::string& folder) { ppdFolder_ = folder; }
     ::testing::AssertionResult Start();
     void Stop();
 
@@ -64,6 +66,7 @@ class CupsSandbox {
     ::testing::AssertionResult Launch();
 
     std::string folder_;
+    std::string ppdFolder_;
     std::string server_;
     uint16_t port_ = 0;
     int nextHost_ = 2;
