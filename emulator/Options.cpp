@@ -5,7 +5,7 @@
 #include <cstdlib>
 
 #include "DecimalText.h"
-#include "JobSpec.h"
+#include "JobRecordFields.h"
 #include "PrinterModel.h"
 
 namespace {
@@ -83,7 +83,7 @@ bool Options::Parse(const std::vector<std::string>& arguments, std::string& erro
         } else if (name == "--job") {
             JobRecord record;
             std::string jobError;
-            if (!take() || !JobSpec::Parse(value, record, jobError)) {
+            if (!take() || !JobRecordFields::Parse(value, record, jobError)) {
                 error = jobError.empty() ? "missing value for --job" : jobError;
                 return false;
             }
@@ -140,8 +140,8 @@ std::string Options::Usage() {
            "                          alignment (120), pattern (30), page (10), restart (60)\n"
            "  --idle-timeout SECONDS  a job connection silent this long ends its job (60)\n"
            "  --firmware VERSION      report VERSION from the start (I00000: recovery mode)\n"
-           "  --job SPEC              add a remembered job at start; repeatable, the last is the\n"
-           "                          newest. SPEC: state=waiting|printing|completed|cancelled|\n"
+           "  --job FIELDS            add a remembered job at start; repeatable, the last is the\n"
+           "                          newest. FIELDS: state=waiting|printing|completed|cancelled|\n"
            "                          "
            "paused|error|N,number=N,source=roll|sheet|board|N,owner=HOST,\n"
            "                          ink=MICROLITRES,paper=WxL,seconds=N,bytes=1-68,name=TEXT\n"

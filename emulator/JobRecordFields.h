@@ -10,7 +10,7 @@
 // sheet, board or 1-255), owner, ink (microlitres), paper (WIDTHxLENGTH in mm), seconds, bytes
 // (1-68: a short record), name. name takes the rest of the text, commas included, so it comes
 // last.
-struct JobSpec {
-    // Fills record from spec; false with an explanation in error.
-    static bool Parse(const std::string& spec, JobRecord& record, std::string& error);
+struct JobRecordFields {
+    // Fills record from fields; false with an explanation in error.
+    static bool Parse(const std::string& fields, JobRecord& record, std::string& error);
 };

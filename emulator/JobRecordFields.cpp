@@ -1,4 +1,4 @@
-#include "JobSpec.h"
+#include "JobRecordFields.h"
 
 #include "DecimalText.h"
 
@@ -33,18 +33,18 @@ bool ReadPaper(const std::string& text, JobRecord& record) {
 }
 }  // namespace
 
-bool JobSpec::Parse(const std::string& spec, JobRecord& record, std::string& error) {
+bool JobRecordFields::Parse(const std::string& fields, JobRecord& record, std::string& error) {
     std::size_t at = 0;
-    while (at < spec.size()) {
-        const auto equals = spec.find('=', at);
+    while (at < fields.size()) {
+        const auto equals = fields.find('=', at);
         if (equals == std::string::npos) {
-            error = "--job: \"" + spec.substr(at) + "\" is not KEY=VALUE";
+            error = "--job: \"" + fields.substr(at) + "\" is not KEY=VALUE";
             return false;
         }
-        const std::string key = spec.substr(at, equals - at);
-        std::size_t end = key == "name" ? spec.size() : spec.find(',', equals);
-        if (end == std::string::npos) end = spec.size();
-        const std::string value = spec.substr(equals + 1, end - equals - 1);
+        const std::string key = fields.substr(at, equals - at);
+        std::size_t end = key == "name" ? fields.size() : fields.find(',', equals);
+        if (end == std::string::npos) end = fields.size();
+        const std::string value = fields.substr(equals + 1, end - equals - 1);
         at = end + 1;
         unsigned number = 0;
         bool ok = true;
