@@ -1,11 +1,9 @@
 #include "custompaper/pages/CustomFilePage.h"
 
 #include <QComboBox>
-#include <QLabel>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <array>
-#include <filesystem>
 #include <vector>
 
 #include "config/MediaTable.h"
@@ -17,6 +15,7 @@
 #include "custompaper/pages/CustomFileSaveDialog.h"
 #include "custompaper/pages/CustomPaperControls.h"
 #include "custompaper/pages/CustomPaperMediaList.h"
+#include "custompaper/pages/FileNameBox.h"
 #include "custompaper/pages/SliderEdit.h"
 #include "custompaper/pages/SliderRow.h"
 #include "custompaper/pages/TabPage.h"
@@ -145,9 +144,7 @@ CustomFilePage::CustomFilePage(ServiceApp& app, QWidget* parent)
 
 void CustomFilePage::CreateControls() {
     AddLabel(this, kFileLabel);
-    fileName_ = AddNamed<QLabel>(app(), this, kFileName, kFileTitle);
-    fileName_->setFrameShape(QFrame::Panel);
-    fileName_->setFrameShadow(QFrame::Sunken);
+    fileName_ = AddNamed<FileNameBox>(app(), this, kFileName, kFileTitle);
     connect(AddButton(this, kBrowseButton), &QPushButton::clicked, this, [this] { Browse(); });
 
     AddLabel(this, kSettingLabel);
@@ -209,7 +206,7 @@ void CustomFilePage::Browse() {
         Tell(kOtherModel, MessageIcon::Warning);
         return;
     }
-    fileName_->setText(QString::fromStdString(std::filesystem::path(path).filename().string()));
+    fileName_->ShowFileOf(path);
     path_ = path;
     if (FillSettingList(file) != 0) Tell(kUnreadable, MessageIcon::Warning);
 }

@@ -8,7 +8,7 @@
 class CustomPaperFile;
 class MarkCombo;
 class QComboBox;
-class QLabel;
+class FileNameBox;
 class SliderEdit;
 
 // Page 5: custom paper settings for the printer driver, kept in custom paper files. The user opens
@@ -61,7 +61,7 @@ class CustomFilePage : public CustomPaperEditingPage<CustomPaperFileEntry> {
 
     std::string path_;
     CustomPaperFileEntry entry_;
-    QLabel* fileName_ = nullptr;
+    FileNameBox* fileName_ = nullptr;
     MarkCombo* settings_ = nullptr;
     QComboBox* modes_ = nullptr;
     SliderEdit* density_ = nullptr;
