@@ -6,16 +6,13 @@
 #include <benchmark/benchmark.h>
 #include <zlib.h>
 
-#include <QApplication>
 #include <QBuffer>
 #include <QFile>
-#include <iostream>
 #include <memory>
 
 #include "ChildProcess.h"
-#include "CupsSandbox.h"
-#include "EmulatedPrinter.h"
 #include "RecordingMessages.h"
+#include "SandboxBench.h"
 #include "config/TextCatalog.h"
 #include "custompaper/CustomPaperSlot.h"
 #include "driversettings/DriverSettings.h"
@@ -46,6 +43,7 @@ class MeasuringSpooler : public CupsSpooler {
 struct Bench {
     CupsSandbox sandbox;
     std::unique_ptr<EmulatedPrinter> printer;
+    std::string failure;
     RecordingMessages messages;
     SystemClock clock;
     MeasuringSpooler spooler;
@@ -55,9 +53,8 @@ struct Bench {
     const CustomPaperSlot slot{.mediaId = 9, .forward = -20, .paperThick = 3, .platen = 2};
 
     bool Start() {
-        if (const auto started = sandbox.Start(); !started) return Fail(started.message());
-        printer = std::make_unique<EmulatedPrinter>(sandbox);
-        if (const auto started = printer->Start(); !started) return Fail(started.message());
+        printer = StartPrinterInSandbox(sandbox, failure);
+        if (!printer) return false;
         // A 44 inch roll takes four copies of the image side by side.
         std::string output;
         if (ChildProcess::Run({"lpadmin", "-h", sandbox.Server(), "-p", printer->Queue(), "-o",
@@ -77,8 +74,8 @@ struct Bench {
         return true;
     }
 
-    static bool Fail(const std::string& why) {
-        std::cerr << why << '\n';
+    bool Fail(std::string why) {
+        failure = std::move(why);
         return false;
     }
 
@@ -127,13 +124,5 @@ BENCHMARK(SamplePageComposedAndSpooled)->Iterations(10)->Unit(benchmark::kMillis
 }  // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    Bench bench;
-    if (!bench.Start()) return 1;
-    theBench = &bench;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunInOneWorld(argc, argv, theBench);
 }
