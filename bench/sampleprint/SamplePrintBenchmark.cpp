@@ -8,18 +8,15 @@
 
 #include <QBuffer>
 #include <QFile>
-#include <memory>
 
 #include "ChildProcess.h"
-#include "RecordingMessages.h"
-#include "SandboxBench.h"
+#include "SandboxApp.h"
 #include "config/TextCatalog.h"
 #include "custompaper/CustomPaperSlot.h"
 #include "driversettings/DriverSettings.h"
 #include "driversettings/DriverSettingsLibrary.h"
 #include "pagekit/ServiceApp.h"
 #include "platform/CupsSpooler.h"
-#include "platform/SystemClock.h"
 #include "sampleprint/SampleAdjustment.h"
 #include "sampleprint/SampleImage.h"
 #include "sampleprint/SampleImageReader.h"
@@ -40,30 +37,20 @@ class MeasuringSpooler : public CupsSpooler {
     std::vector<uint8_t> lastPdf;
 };
 
-struct Bench {
-    CupsSandbox sandbox;
-    std::unique_ptr<EmulatedPrinter> printer;
-    std::string failure;
-    RecordingMessages messages;
-    SystemClock clock;
-    MeasuringSpooler spooler;
-    std::unique_ptr<ServiceApp> app;
+struct Bench : SandboxApp<MeasuringSpooler> {
     std::vector<uint8_t> defaults;
     SampleLabels labels;
     const CustomPaperSlot slot{.mediaId = 9, .forward = -20, .paperThick = 3, .platen = 2};
 
     bool Start() {
-        printer = StartPrinterInSandbox(sandbox, failure);
-        if (!printer) return false;
+        if (!StartApp()) return false;
         // A 44 inch roll takes four copies of the image side by side.
         std::string output;
         if (ChildProcess::Run({"lpadmin", "-h", sandbox.Server(), "-p", printer->Queue(), "-o",
                                "PageSize=44x100"},
                               output) != 0)
             return Fail(output);
-        app = std::make_unique<ServiceApp>(SERVATO_BIN_DIR,
-                                           ServiceApp::Platform{messages, clock, spooler});
-        if (app->CreateOwnedObjects() != 0 || !app->driverSettingsLibrary()->Load(printer->Queue()))
+        if (!app->driverSettingsLibrary()->Load(printer->Queue()))
             return Fail("the driver-settings library does not load");
         DriverSettings queueDefaults(app->driverSettingsLibrary(), printer->Queue(), "");
         if (queueDefaults.GetDevMode(defaults) < 1) return Fail("no printer defaults");

@@ -3,10 +3,7 @@
 // all), the status page's whole Display Job into its viewer, and the rendering alone.
 #include <benchmark/benchmark.h>
 
-#include <memory>
-
-#include "RecordingMessages.h"
-#include "SandboxBench.h"
+#include "SandboxApp.h"
 #include "comm/CommLibrary.h"
 #include "comm/JobBuffer.h"
 #include "comm/MaintenancePackets.h"
@@ -16,7 +13,6 @@
 #include "pagekit/ProgressDialog.h"
 #include "pagekit/ServiceApp.h"
 #include "platform/CupsSpooler.h"
-#include "platform/SystemClock.h"
 #include "status/JobInformationReader.h"
 #include "status/JobReport.h"
 #include "status/PrinterStatusPage.h"
@@ -27,21 +23,9 @@ namespace {
 constexpr size_t kJobs = 10;
 
 // One sandbox and one printer that remembers ten jobs, for the whole run.
-struct Bench {
-    CupsSandbox sandbox;
-    std::unique_ptr<EmulatedPrinter> printer;
-    std::string failure;
-    RecordingMessages messages;
-    SystemClock clock;
-    CupsSpooler spooler;
-    std::unique_ptr<ServiceApp> app;
-
+struct Bench : SandboxApp<CupsSpooler> {
     bool Start() {
-        printer = StartPrinterInSandbox(sandbox, failure);
-        if (!printer) return false;
-        app = std::make_unique<ServiceApp>(SERVATO_BIN_DIR,
-                                           ServiceApp::Platform{messages, clock, spooler});
-        if (app->CreateOwnedObjects() != 0) return false;
+        if (!StartApp()) return false;
         app->selectedPrinter().printerName = printer->Queue();
         return app->commLibrary()->Load(printer->Queue(), false) && RememberTenJobs();
     }
