@@ -3,13 +3,10 @@
 // Both run against a private CUPS server and an emulated printer on loopback.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <fstream>
-#include <iostream>
 #include <memory>
 
-#include "CupsSandbox.h"
-#include "EmulatedPrinter.h"
+#include "SandboxBench.h"
 #include "comm/CommLibrary.h"
 #include "comm/PrinterLink.h"
 #include "comm/QueryPackets.h"
@@ -25,22 +22,14 @@ constexpr size_t kRawJobBytes = 64u << 20;
 struct Bench {
     CupsSandbox sandbox;
     std::unique_ptr<EmulatedPrinter> printer;
+    std::string failure;
     SystemClock clock;
     CupsSpooler spooler;
     std::unique_ptr<CommLibrary> library;
 
     bool Start() {
-        const auto sandboxStarted = sandbox.Start();
-        if (!sandboxStarted) {
-            std::cerr << sandboxStarted.message() << '\n';
-            return false;
-        }
-        printer = std::make_unique<EmulatedPrinter>(sandbox);
-        const auto printerStarted = printer->Start();
-        if (!printerStarted) {
-            std::cerr << printerStarted.message() << '\n';
-            return false;
-        }
+        printer = StartPrinterInSandbox(sandbox, failure);
+        if (!printer) return false;
         library = std::make_unique<CommLibrary>(spooler);
         return library->Load(printer->Queue(), false);
     }
@@ -49,12 +38,7 @@ struct Bench {
 Bench* theBench = nullptr;
 
 void TenJobInformationReads(benchmark::State& state) {
-    const bool wrapped = state.range(0) == PrinterLink::kWrappedChannel;
-    if (!theBench->printer->SetFaults(wrapped ? std::vector<std::string>{"control-closed"}
-                                              : std::vector<std::string>{})) {
-        state.SkipWithError("faults not taken");
-        return;
-    }
+    if (!OfferChannelOfArgument(*theBench->printer, state)) return;
     const std::string& queue = theBench->printer->Queue();
     PrinterLink link(theBench->library.get(), theBench->clock);
     const int32_t channel = link.OpenChannel(queue);
@@ -71,7 +55,6 @@ void TenJobInformationReads(benchmark::State& state) {
         }
     }
     link.CloseChannel(channel);
-    state.SetLabel(wrapped ? "wrapped channel" : "plain channel");
 }
 BENCHMARK(TenJobInformationReads)
     ->Arg(PrinterLink::kPlainChannel)
@@ -110,13 +93,5 @@ BENCHMARK(LpRaw64MB)->Iterations(3)->UseRealTime()->Unit(benchmark::kMillisecond
 }  // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    Bench bench;
-    if (!bench.Start()) return 1;
-    theBench = &bench;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunInOneWorld(argc, argv, theBench);
 }

@@ -4,16 +4,14 @@
 // has journalled all of it.
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
 #include <chrono>
 #include <fstream>
-#include <iostream>
 #include <memory>
 
 #include "ChildProcess.h"
-#include "CupsSandbox.h"
-#include "EmulatedPrinter.h"
 #include "FirmwareFileBuilder.h"
+#include "Median.h"
+#include "SandboxBench.h"
 #include "firmware/FirmwareUpdateJob.h"
 #include "platform/CupsSpooler.h"
 
@@ -45,20 +43,14 @@ class FileSpooler : public CupsSpooler {
 struct World {
     CupsSandbox sandbox;
     std::unique_ptr<EmulatedPrinter> printer;
+    std::string failure;
     std::string firmwarePath, jobPath;
 
     bool Start() {
-        if (auto started = sandbox.Start(); !started) {
-            std::cerr << started.message() << '\n';
-            return false;
-        }
         // The printer flashes at once, so the next job finds it ready.
-        printer = std::make_unique<EmulatedPrinter>(
-            sandbox, EmulatorOptions{.extraArgs = {"--duration", "restart=0"}});
-        if (auto started = printer->Start(); !started) {
-            std::cerr << started.message() << '\n';
-            return false;
-        }
+        printer =
+            StartPrinterInSandbox(sandbox, failure, {.extraArgs = {"--duration", "restart=0"}});
+        if (!printer) return false;
         firmwarePath = sandbox.Folder() + "/firmware.UPG";
         jobPath = sandbox.Folder() + "/firmware-job.bin";
         const auto file = FirmwareFileBuilder::Build(
@@ -88,11 +80,6 @@ World* theWorld = nullptr;
 
 double SecondsSince(SteadyClock::time_point start) {
     return std::chrono::duration<double>(SteadyClock::now() - start).count();
-}
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values.empty() ? 0 : values[values.size() / 2];
 }
 
 // The page's way: the file streamed behind its head by the CUPS API. Seconds until delivered,
@@ -152,11 +139,5 @@ BENCHMARK(FirmwareJob64MB)->UseManualTime()->Unit(benchmark::kMillisecond)->Iter
 }  // namespace
 
 int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    World world;
-    if (!world.Start()) return 1;
-    theWorld = &world;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunInOneWorld(argc, argv, theWorld);
 }

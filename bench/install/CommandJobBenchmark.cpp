@@ -6,7 +6,6 @@
 #include <sys/inotify.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
@@ -17,9 +16,9 @@
 #include <vector>
 
 #include "ChildProcess.h"
-#include "CupsSandbox.h"
-#include "EmulatedPrinter.h"
 #include "FileText.h"
+#include "Median.h"
+#include "SandboxBench.h"
 #include "TempFolder.h"
 #include "comm/HeadMaintenance.h"
 
@@ -30,12 +29,6 @@ constexpr const char* kQueue = "Installed";
 
 double Milliseconds(Clock::duration elapsed) {
     return std::chrono::duration<double, std::milli>(elapsed).count();
-}
-
-double Median(std::vector<double> values) {
-    if (values.empty()) return 0;
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 
 // The emulator's journal, read as it grows. The fixture's own waits poll every 5 ms, too coarse
@@ -107,15 +100,8 @@ struct World {
             return;
         }
         sandbox.UsePpdFolder(prefix.Path() + "/share/ppd");
-        if (auto started = sandbox.Start(); !started) {
-            failure = started.message();
-            return;
-        }
-        printer = std::make_unique<EmulatedPrinter>(sandbox, EmulatorOptions{.speed = 0.001});
-        if (auto started = printer->Start(); !started) {
-            failure = started.message();
-            return;
-        }
+        printer = StartPrinterInSandbox(sandbox, failure, {.speed = 0.001});
+        if (!printer) return;
         const std::string uri =
             "socket://" + printer->Address() + ":" + std::to_string(printer->RawPort());
         if (ChildProcess::Run({"lpadmin", "-h", sandbox.Server(), "-p", kQueue, "-E", "-v", uri,

@@ -14,10 +14,10 @@
 #include <vector>
 
 #include "ChildProcess.h"
-#include "CupsSandbox.h"
-#include "EmulatedPrinter.h"
+#include "Median.h"
 #include "ResultCode.h"
 #include "RqApi.h"
+#include "SandboxBench.h"
 #include "SnmpCodec.h"
 
 namespace {
@@ -31,27 +31,14 @@ double Seconds(Clock::duration elapsed) {
     return std::chrono::duration<double>(elapsed).count();
 }
 
-double Median(std::vector<double> values) {
-    if (values.empty()) return 0;
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
 // One sandbox and printer for the whole run; the benchmarks report an error when they are missing.
 struct World {
     CupsSandbox sandbox;
     std::unique_ptr<EmulatedPrinter> printer;
     std::string failure;
 
-    World() {
-        if (auto started = sandbox.Start(); !started) {
-            failure = started.message();
-            return;
-        }
-        // Jobs are logged with their first bytes only, as the emulator does by default.
-        printer = std::make_unique<EmulatedPrinter>(sandbox, EmulatorOptions{});
-        if (auto started = printer->Start(); !started) failure = started.message();
-    }
+    // Jobs are logged with their first bytes only, as the emulator does by default.
+    World() { printer = StartPrinterInSandbox(sandbox, failure); }
     ~World() { printer.reset(); }
 };
 

@@ -6,23 +6,17 @@
 #include <benchmark/benchmark.h>
 #include <zlib.h>
 
-#include <QApplication>
 #include <QBuffer>
 #include <QFile>
-#include <iostream>
-#include <memory>
 
 #include "ChildProcess.h"
-#include "CupsSandbox.h"
-#include "EmulatedPrinter.h"
-#include "RecordingMessages.h"
+#include "SandboxApp.h"
 #include "config/TextCatalog.h"
 #include "custompaper/CustomPaperSlot.h"
 #include "driversettings/DriverSettings.h"
 #include "driversettings/DriverSettingsLibrary.h"
 #include "pagekit/ServiceApp.h"
 #include "platform/CupsSpooler.h"
-#include "platform/SystemClock.h"
 #include "sampleprint/SampleAdjustment.h"
 #include "sampleprint/SampleImage.h"
 #include "sampleprint/SampleImageReader.h"
@@ -43,30 +37,20 @@ class MeasuringSpooler : public CupsSpooler {
     std::vector<uint8_t> lastPdf;
 };
 
-struct Bench {
-    CupsSandbox sandbox;
-    std::unique_ptr<EmulatedPrinter> printer;
-    RecordingMessages messages;
-    SystemClock clock;
-    MeasuringSpooler spooler;
-    std::unique_ptr<ServiceApp> app;
+struct Bench : SandboxApp<MeasuringSpooler> {
     std::vector<uint8_t> defaults;
     SampleLabels labels;
     const CustomPaperSlot slot{.mediaId = 9, .forward = -20, .paperThick = 3, .platen = 2};
 
     bool Start() {
-        if (const auto started = sandbox.Start(); !started) return Fail(started.message());
-        printer = std::make_unique<EmulatedPrinter>(sandbox);
-        if (const auto started = printer->Start(); !started) return Fail(started.message());
+        if (!StartApp()) return false;
         // A 44 inch roll takes four copies of the image side by side.
         std::string output;
         if (ChildProcess::Run({"lpadmin", "-h", sandbox.Server(), "-p", printer->Queue(), "-o",
                                "PageSize=44x100"},
                               output) != 0)
             return Fail(output);
-        app = std::make_unique<ServiceApp>(SERVATO_BIN_DIR,
-                                           ServiceApp::Platform{messages, clock, spooler});
-        if (app->CreateOwnedObjects() != 0 || !app->driverSettingsLibrary()->Load(printer->Queue()))
+        if (!app->driverSettingsLibrary()->Load(printer->Queue()))
             return Fail("the driver-settings library does not load");
         DriverSettings queueDefaults(app->driverSettingsLibrary(), printer->Queue(), "");
         if (queueDefaults.GetDevMode(defaults) < 1) return Fail("no printer defaults");
@@ -77,8 +61,8 @@ struct Bench {
         return true;
     }
 
-    static bool Fail(const std::string& why) {
-        std::cerr << why << '\n';
+    bool Fail(std::string why) {
+        failure = std::move(why);
         return false;
     }
 
@@ -127,13 +111,5 @@ BENCHMARK(SamplePageComposedAndSpooled)->Iterations(10)->Unit(benchmark::kMillis
 }  // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    Bench bench;
-    if (!bench.Start()) return 1;
-    theBench = &bench;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunInOneWorld(argc, argv, theBench);
 }

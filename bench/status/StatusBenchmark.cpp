@@ -3,13 +3,7 @@
 // all), the status page's whole Display Job into its viewer, and the rendering alone.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
-#include <iostream>
-#include <memory>
-
-#include "CupsSandbox.h"
-#include "EmulatedPrinter.h"
-#include "RecordingMessages.h"
+#include "SandboxApp.h"
 #include "comm/CommLibrary.h"
 #include "comm/JobBuffer.h"
 #include "comm/MaintenancePackets.h"
@@ -19,7 +13,6 @@
 #include "pagekit/ProgressDialog.h"
 #include "pagekit/ServiceApp.h"
 #include "platform/CupsSpooler.h"
-#include "platform/SystemClock.h"
 #include "status/JobInformationReader.h"
 #include "status/JobReport.h"
 #include "status/PrinterStatusPage.h"
@@ -30,29 +23,9 @@ namespace {
 constexpr size_t kJobs = 10;
 
 // One sandbox and one printer that remembers ten jobs, for the whole run.
-struct Bench {
-    CupsSandbox sandbox;
-    std::unique_ptr<EmulatedPrinter> printer;
-    RecordingMessages messages;
-    SystemClock clock;
-    CupsSpooler spooler;
-    std::unique_ptr<ServiceApp> app;
-
+struct Bench : SandboxApp<CupsSpooler> {
     bool Start() {
-        const auto sandboxStarted = sandbox.Start();
-        if (!sandboxStarted) {
-            std::cerr << sandboxStarted.message() << '\n';
-            return false;
-        }
-        printer = std::make_unique<EmulatedPrinter>(sandbox);
-        const auto printerStarted = printer->Start();
-        if (!printerStarted) {
-            std::cerr << printerStarted.message() << '\n';
-            return false;
-        }
-        app = std::make_unique<ServiceApp>(SERVATO_BIN_DIR,
-                                           ServiceApp::Platform{messages, clock, spooler});
-        if (app->CreateOwnedObjects() != 0) return false;
+        if (!StartApp()) return false;
         app->selectedPrinter().printerName = printer->Queue();
         return app->commLibrary()->Load(printer->Queue(), false) && RememberTenJobs();
     }
@@ -75,20 +48,9 @@ struct Bench {
 
 Bench* theBench = nullptr;
 
-bool UseChannel(benchmark::State& state) {
-    const bool wrapped = state.range(0) == PrinterLink::kWrappedChannel;
-    if (!theBench->printer->SetFaults(wrapped ? std::vector<std::string>{"control-closed"}
-                                              : std::vector<std::string>{})) {
-        state.SkipWithError("faults not taken");
-        return false;
-    }
-    state.SetLabel(wrapped ? "wrapped channel" : "plain channel");
-    return true;
-}
-
 // As the page reads them: under the progress window, polled after every reply.
 void ReadTenJobs(benchmark::State& state, bool render) {
-    if (!UseChannel(state)) return;
+    if (!OfferChannelOfArgument(*theBench->printer, state)) return;
     const TextLookup text = [](int32_t id) { return theBench->Text(id); };
     for (auto _ : state) {
         ProgressDialog progress(*theBench->app);
@@ -121,7 +83,7 @@ BENCHMARK(ReadAndRenderTenJobs)
 
 // The whole button: ready check, progress window, ten reads, report, viewer filled and shown.
 void DisplayJobOnTheStatusPage(benchmark::State& state) {
-    if (!UseChannel(state)) return;
+    if (!OfferChannelOfArgument(*theBench->printer, state)) return;
     PrinterStatusPage page(*theBench->app, nullptr);
     for (auto _ : state) {
         page.DisplayJobs();
@@ -147,13 +109,5 @@ BENCHMARK(RenderTenJobs)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    Bench bench;
-    if (!bench.Start()) return 1;
-    theBench = &bench;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunInOneWorld(argc, argv, theBench);
 }

@@ -98,8 +98,7 @@ constexpr std::array<ReviewedMessage, 6> kReviewedMessages = {{
 }  // namespace
 
 MainMenuPage::MainMenuPage(ServiceApp& app, QWidget* parent)
-    : Page(app, 0, kPageHeight, parent),
-      printerPicture_(app.LoadBitmap(kPrinterPicture)) {
+    : Page(app, 0, kPageHeight, parent), printerPicture_(app.LoadBitmap(kPrinterPicture)) {
     CreateControls();
     Dress(kRects, kTexts);
     FillPrinterCombo();
@@ -124,10 +123,7 @@ void MainMenuPage::CreateControls() {
 
         auto* title = new QLabel(this);
         SetControlId(title, function.titleId);
-        auto* description = new QLabel(this);
-        description->setWordWrap(true);
-        description->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        SetControlId(description, function.descriptionId);
+        AddDescription(function.descriptionId);
     }
 
     AddHelpButton();

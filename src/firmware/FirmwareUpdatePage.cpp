@@ -196,10 +196,7 @@ void FirmwareUpdatePage::Browse() {
 
 void FirmwareUpdatePage::Update() {
     const std::string printer = app().selectedPrinter().printerName;
-    if (!app().IsMessageReview() && WaitUntilReady(app(), printer, true, nullptr) == 0) {
-        Tell(kNotReady, MessageIcon::Warning);
-        return;
-    }
+    if (!WaitUntilReadyOrTell(printer)) return;
     int32_t sent = -1;
     {
         const WaitCursor cursor;

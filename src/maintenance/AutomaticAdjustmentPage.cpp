@@ -5,11 +5,9 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "comm/PrinterQueries.h"
 #include "maintenance/PaperChoiceControls.h"
 #include "pagekit/ControlDressing.h"
 #include "pagekit/PrintAndWait.h"
-#include "pagekit/ReadyWait.h"
 #include "pagekit/ServiceApp.h"
 
 namespace {
@@ -24,12 +22,8 @@ constexpr int kNozzleCheckFrame = 1052;
 constexpr int kNozzleCheckStart = 1055;
 constexpr int kNozzleCheckDescription = 1058;
 
-constexpr int32_t kNotReady = 901;
 constexpr int32_t kNoThickness = 80901;
-constexpr int32_t kPlatenGapNotAuto = 80900;
 constexpr int32_t kNozzleCheckProgress = 10130;
-// The printer's platen gap setting under which it lets the job choose the gap.
-constexpr int32_t kJobChoosesPlatenGap = 2;
 
 constexpr PaperChoiceControls::Texts kPaperTexts = {10017, 10018, 10019, 10020,
                                                     10140, 10150, 80000};
@@ -115,13 +109,8 @@ void AutomaticAdjustmentPage::CreateControls() {
     auto* heading = new QLabel(this);
     heading->setWordWrap(true);
     SetControlId(heading, kHeading);
-    for (int id :
-         {kBidirectionalDescription, kUnidirectionalDescription, kNozzleCheckDescription}) {
-        auto* description = new QLabel(this);
-        description->setWordWrap(true);
-        description->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        SetControlId(description, id);
-    }
+    for (int id : {kBidirectionalDescription, kUnidirectionalDescription, kNozzleCheckDescription})
+        AddDescription(id);
     for (const AlignmentGroup* group : {&kBidirectional, &kUnidirectional}) {
         auto* start = new QPushButton(this);
         SetControlId(start, group->startButton);
@@ -173,25 +162,14 @@ void AutomaticAdjustmentPage::UpdateStartButtons() {
 
 void AutomaticAdjustmentPage::StartAlignment(const AlignmentGroup& group) {
     const std::string& printer = app().selectedPrinter().printerName;
-    if (!app().IsMessageReview() && WaitUntilReady(app(), printer, true, nullptr) == 0) {
-        Tell(kNotReady, MessageIcon::Warning);
-        return;
-    }
+    if (!WaitUntilReadyOrTell(printer)) return;
     const int32_t thickness = paper_->Thickness();
     if (thickness < 0) {
         Tell(kNoThickness, MessageIcon::Warning);
         return;
     }
-    PrinterLink link = app().Link();
-    if (ReadPlatenGapSetting(link, printer) != kJobChoosesPlatenGap) {
-        Tell(kPlatenGapNotAuto, MessageIcon::Warning);
-        return;
-    }
-    const int32_t gapCode = paper_->ResolveGapCode();
-    if (gapCode < 0) {
-        Tell(kNotReady, MessageIcon::Warning);
-        return;
-    }
+    const int32_t gapCode = paper_->GapCodeForJob(*this);
+    if (gapCode < 0) return;
     const TimedJob timed = AutomaticAlignmentJob(group.direction, thickness,
                                                  static_cast<uint8_t>(gapCode), Checked(group));
     ReportPrintAndWait(*this, PrintAndWait(app(), printer, timed.job.Bytes(), group.progressText,
@@ -200,10 +178,7 @@ void AutomaticAdjustmentPage::StartAlignment(const AlignmentGroup& group) {
 
 void AutomaticAdjustmentPage::StartNozzleCheck() {
     const std::string& printer = app().selectedPrinter().printerName;
-    if (!app().IsMessageReview() && WaitUntilReady(app(), printer, true, nullptr) == 0) {
-        Tell(kNotReady, MessageIcon::Warning);
-        return;
-    }
+    if (!WaitUntilReadyOrTell(printer)) return;
     const TimedJob timed = SensorNozzleCheckJob();
     ReportPrintAndWait(*this, PrintAndWait(app(), printer, timed.job.Bytes(), kNozzleCheckProgress,
                                            timed.timeLimitMs));

@@ -12,7 +12,6 @@
 #include "pagekit/AlignmentValueBox.h"
 #include "pagekit/ControlDressing.h"
 #include "pagekit/InkImageStrip.h"
-#include "pagekit/ReadyWait.h"
 #include "pagekit/ServiceApp.h"
 #include "platform/Clock.h"
 #include "platform/WaitCursor.h"
@@ -34,12 +33,10 @@ constexpr int kRowPitch = 28;
 constexpr int kRowHeight = 20;
 constexpr int kPaperTop = 8;
 
-constexpr int32_t kNotReady = 901;
 constexpr int32_t kNoThickness = 80901;
 constexpr int32_t kPlatenGapNotAuto = 80900;
 constexpr int32_t kPatternsSent = 80902;
 constexpr int32_t kValuesSaved = 80903;
-constexpr int32_t kJobChoosesPlatenGap = 2;
 // The printer needs a moment to take the job before the page is usable again.
 constexpr int kJobSettleMs = 3000;
 // Page 9 uses the texts of page 8 this much further on.
@@ -195,22 +192,11 @@ void ManualAlignmentPage::SendValues(bool save) {
         return;
     }
     const std::string& printer = app().selectedPrinter().printerName;
-    if (!app().IsMessageReview() && WaitUntilReady(app(), printer, true, nullptr) == 0) {
-        Tell(kNotReady, MessageIcon::Warning);
-        return;
-    }
+    if (!WaitUntilReadyOrTell(printer)) return;
     // The cursor stays until the message is answered.
     const WaitCursor cursor;
-    PrinterLink link = app().Link();
-    if (ReadPlatenGapSetting(link, printer) != kJobChoosesPlatenGap) {
-        Tell(kPlatenGapNotAuto, MessageIcon::Warning);
-        return;
-    }
-    const int32_t gapCode = paper_->ResolveGapCode();
-    if (gapCode < 0) {
-        Tell(kNotReady, MessageIcon::Warning);
-        return;
-    }
+    const int32_t gapCode = paper_->GapCodeForJob(*this);
+    if (gapCode < 0) return;
     const auto gap = static_cast<uint8_t>(gapCode);
     const JobBuffer job =
         save ? AlignmentSaveJob(direction_, thickness, gap, Checked(), Values())

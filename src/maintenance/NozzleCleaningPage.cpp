@@ -1,7 +1,6 @@
 #include "maintenance/NozzleCleaningPage.h"
 
 #include <QGroupBox>
-#include <QLabel>
 #include <array>
 
 #include "comm/HeadMaintenance.h"
@@ -9,8 +8,6 @@
 #include "pagekit/ControlDressing.h"
 #include "pagekit/ReadyWait.h"
 #include "pagekit/ServiceApp.h"
-#include "platform/Clock.h"
-#include "platform/WaitCursor.h"
 
 namespace {
 
@@ -31,8 +28,6 @@ constexpr int32_t kCleaningSent = 20900;
 constexpr int32_t kNozzleCheckSent = 20902;
 constexpr int32_t kInkTooLow = 20903;
 constexpr int32_t kLevelTooLow = 20904;
-// The printer needs a moment to take the nozzle check job before the page is usable again.
-constexpr int kNozzleCheckSettleMs = 3000;
 
 constexpr std::array<ControlText, 7> kTexts = {{
     {kNozzleCheckFrame, kNozzleCheckTitle},
@@ -75,12 +70,7 @@ void NozzleCleaningPage::CreateControls() {
     AddPictureButton(kNozzleCheckButton, kNozzleCheckPicture, kNozzleCheckTitle,
                      [this] { PrintNozzleCheck(); });
     AddPictureButton(kCleaningButton, kCleaningPicture, kCleaningTitle, [this] { CleanHeads(); });
-    for (int id : {kNozzleCheckDescription, kCleaningDescription}) {
-        auto* description = new QLabel(this);
-        description->setWordWrap(true);
-        description->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        SetControlId(description, id);
-    }
+    for (int id : {kNozzleCheckDescription, kCleaningDescription}) AddDescription(id);
     AddHelpButton();
 }
 
@@ -91,16 +81,8 @@ int NozzleCleaningPage::PageActivated() {
 
 void NozzleCleaningPage::PrintNozzleCheck() {
     const std::string& printer = app().selectedPrinter().printerName;
-    if (!app().IsMessageReview() && WaitUntilReady(app(), printer, true, nullptr) == 0) {
-        Tell(kNotReady, MessageIcon::Warning);
-        return;
-    }
-    // The cursor stays until the message is answered.
-    const WaitCursor cursor;
-    const JobBuffer job = NozzleCheckJob();
-    const int32_t sent = SendRawJob(app().spooler(), printer, job.Bytes());
-    app().clock().SleepMs(kNozzleCheckSettleMs);
-    if (sent == 0) Tell(kNozzleCheckSent, MessageIcon::Information);
+    if (!WaitUntilReadyOrTell(printer)) return;
+    SendJobAndTell(printer, NozzleCheckJob().Bytes(), kNozzleCheckSent);
 }
 
 void NozzleCleaningPage::CleanHeads() {

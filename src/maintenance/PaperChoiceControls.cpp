@@ -16,6 +16,7 @@
 #include "pagekit/ControlDressing.h"
 #include "pagekit/MarkCombo.h"
 #include "pagekit/NumberText.h"
+#include "pagekit/Page.h"
 #include "pagekit/ProgressDialog.h"
 #include "pagekit/ServiceApp.h"
 #include "platform/WaitCursor.h"
@@ -28,6 +29,10 @@ constexpr int32_t kCutSheetSource = 2;
 constexpr int32_t kRollSource = 1;
 // The media kind a thickness is looked up with.
 constexpr int32_t kThicknessMediaKind = 2;
+// The printer's platen gap setting under which each job chooses its own gap.
+constexpr int32_t kJobChoosesPlatenGap = 2;
+constexpr int32_t kNotReady = 901;
+constexpr int32_t kPlatenGapNotAuto = 80900;
 
 }  // namespace
 
@@ -124,6 +129,17 @@ bool PaperChoiceControls::AllowsAlignment() const {
 
 int32_t PaperChoiceControls::Thickness() const {
     return thickness_->text().isEmpty() ? -1 : thickness_->text().toInt();
+}
+
+int32_t PaperChoiceControls::GapCodeForJob(Page& page) {
+    PrinterLink link = app_.Link();
+    if (ReadPlatenGapSetting(link, app_.selectedPrinter().printerName) != kJobChoosesPlatenGap) {
+        page.Tell(kPlatenGapNotAuto, MessageIcon::Warning);
+        return -1;
+    }
+    const int32_t gapCode = ResolveGapCode();
+    if (gapCode < 0) page.Tell(kNotReady, MessageIcon::Warning);
+    return gapCode;
 }
 
 int32_t PaperChoiceControls::ResolveGapCode() {

@@ -10,6 +10,7 @@
 
 class DriverSettings;
 class MarkCombo;
+class Page;
 class QComboBox;
 class QLineEdit;
 class QWidget;
@@ -58,11 +59,15 @@ class PaperChoiceControls : public QObject {
     bool AllowsAlignment() const;
     // In 0.1 mm; -1 while the box is empty.
     int32_t Thickness() const;
+    // The gap code an alignment job is sent with. The printer must leave the platen gap to the
+    // job, else text 80900 is told on the page; a gap that cannot be resolved tells text 901.
+    // -1 once told.
+    int32_t GapCodeForJob(Page& page);
+
+  private:
     // The chosen gap's code; for the media's own gap, what the printer's data for the media says
     // (0 without a media). -1 when the printer's answer cannot be used.
     int32_t ResolveGapCode();
-
-  private:
     DriverSettings OpenDriverSettings();
     const MediaTable& Media() const;
     int32_t SelectedMediaId() const;

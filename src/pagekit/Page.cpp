@@ -1,12 +1,19 @@
 #include "pagekit/Page.h"
 
+#include <QLabel>
 #include <QPushButton>
 
+#include "comm/RawJob.h"
 #include "pagekit/ControlDressing.h"
+#include "pagekit/ReadyWait.h"
 #include "pagekit/ServiceApp.h"
+#include "platform/Clock.h"
+#include "platform/WaitCursor.h"
 
 namespace {
 constexpr int kPictureSize = 32;
+constexpr int32_t kNotReady = 901;
+constexpr int kJobSettleMs = 3000;
 }  // namespace
 
 Page::Page(ServiceApp& app, int pageNumber, int height, QWidget* parent)
@@ -46,6 +53,29 @@ QPushButton* Page::AddHelpButton() {
     SetControlId(help, kHelpButton);
     connect(help, &QPushButton::clicked, this, [this] { OpenHelp(); });
     return help;
+}
+
+QLabel* Page::AddDescription(int controlId) {
+    auto* description = new QLabel(this);
+    description->setWordWrap(true);
+    description->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    SetControlId(description, controlId);
+    return description;
+}
+
+bool Page::WaitUntilReadyOrTell(const std::string& printerName) {
+    if (app_.IsMessageReview() || WaitUntilReady(app_, printerName, true, nullptr) != 0)
+        return true;
+    Tell(kNotReady, MessageIcon::Warning);
+    return false;
+}
+
+void Page::SendJobAndTell(const std::string& printerName, std::span<const uint8_t> job,
+                          int32_t sentText) {
+    const WaitCursor cursor;
+    const int32_t sent = SendRawJob(app_.spooler(), printerName, job);
+    app_.clock().SleepMs(kJobSettleMs);
+    if (sent == 0) Tell(sentText, MessageIcon::Information);
 }
 
 void Page::ReviewMessages(std::span<const ReviewedMessage> messages) {

@@ -4,10 +4,12 @@
 #include <cstdint>
 #include <functional>
 #include <span>
+#include <string>
 
 #include "pagekit/ControlTables.h"
 #include "platform/Messages.h"
 
+class QLabel;
 class QPushButton;
 class ServiceApp;
 
@@ -61,6 +63,16 @@ class Page : public QWidget {
                                   std::function<void()> pressed);
     // The help button (control 1003) that opens the page's manual.
     QPushButton* AddHelpButton();
+    // A text of several lines read from the top, such as the description beside a button.
+    QLabel* AddDescription(int controlId);
+    // Outside message review, waits until the printer is ready (a progress window stands over the
+    // main window while it is not); when it does not become ready, tells text 901: false.
+    bool WaitUntilReadyOrTell(const std::string& printerName);
+    // Sends a job the printer takes in at once and gives the printer its time to take it in, under
+    // the wait cursor, then tells sentText once the job was written; the cursor stays until the
+    // message is answered.
+    void SendJobAndTell(const std::string& printerName, std::span<const uint8_t> job,
+                        int32_t sentText);
     // In message review mode, shows the messages one after another; otherwise nothing.
     void ReviewMessages(std::span<const ReviewedMessage> messages);
 

@@ -21,35 +21,20 @@ constexpr int kHighEnd = 1111;
 constexpr int kDescription = 1157;
 constexpr int32_t kDensityName = 50011;
 
-constexpr std::array<ControlText, 11> kTexts = {{
+constexpr std::array<ControlText, 4> kTexts = {{
     {kLabel, 50401},
     {kLowEnd, 50405},
     {kHighEnd, 50406},
     {kDescription, 50407},
-    {SampleDialog::kSamplePrint, 50451},
-    {SampleDialog::kImageGroup, 50402},
-    {SampleDialog::kStandardImage, 50403},
-    {SampleDialog::kUserImage, 50404},
-    {SampleDialog::kBrowse, 50452},
-    {SampleDialog::kHelp, 50453},
-    {SampleDialog::kClose, 50450},
 }};
 
-constexpr std::array<ControlRect, 14> kRects = {{
+constexpr std::array<ControlRect, 6> kRects = {{
     {kLabel, 12, 10, 388, 30},
     {ColorDensityDialog::kSlider, 20, 34, 300, 58},
     {ColorDensityDialog::kEdit, 312, 34, 372, 58},
     {kLowEnd, 20, 60, 90, 78},
     {kHighEnd, 230, 60, 300, 78},
     {kDescription, 12, 84, 388, 122},
-    {SampleDialog::kImageGroup, 12, 128, 388, 222},
-    {SampleDialog::kStandardImage, 24, 148, 270, 170},
-    {SampleDialog::kUserImage, 24, 172, 270, 194},
-    {SampleDialog::kImageName, 44, 196, 270, 216},
-    {SampleDialog::kBrowse, 282, 170, 376, 196},
-    {SampleDialog::kSamplePrint, 12, 232, 132, 260},
-    {SampleDialog::kHelp, 142, 232, 242, 260},
-    {SampleDialog::kClose, 288, 232, 388, 260},
 }};
 
 constexpr SampleDialogLayout kLayout{50400,

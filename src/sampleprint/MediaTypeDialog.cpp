@@ -19,30 +19,14 @@ constexpr int32_t kMediaName = 50004;
 constexpr int32_t kPrintQualityName = 50010;
 constexpr int32_t kMediaKindName = 50161;
 
-constexpr std::array<ControlText, 10> kTexts = {{
+constexpr std::array<ControlText, 2> kTexts = {{
     {kLabel, 50201},
     {MediaTypeDialog::kMediaList, -1},
-    {SampleDialog::kSamplePrint, 50251},
-    {SampleDialog::kImageGroup, 50202},
-    {SampleDialog::kStandardImage, 50203},
-    {SampleDialog::kUserImage, 50204},
-    {SampleDialog::kImageName, -1},
-    {SampleDialog::kBrowse, 50252},
-    {SampleDialog::kHelp, 50253},
-    {SampleDialog::kClose, 50250},
 }};
 
-constexpr std::array<ControlRect, 11> kRects = {{
+constexpr std::array<ControlRect, 2> kRects = {{
     {kLabel, 12, 10, 408, 30},
     {MediaTypeDialog::kMediaList, 12, 32, 408, 196},
-    {SampleDialog::kImageGroup, 12, 204, 408, 298},
-    {SampleDialog::kStandardImage, 24, 224, 290, 246},
-    {SampleDialog::kUserImage, 24, 248, 290, 270},
-    {SampleDialog::kImageName, 44, 272, 290, 292},
-    {SampleDialog::kBrowse, 302, 246, 396, 272},
-    {SampleDialog::kSamplePrint, 12, 308, 132, 336},
-    {SampleDialog::kHelp, 142, 308, 242, 336},
-    {SampleDialog::kClose, 308, 308, 408, 336},
 }};
 
 constexpr SampleDialogLayout kEntryLayout{
@@ -51,13 +35,6 @@ constexpr SampleDialogLayout kSlotLayout{50200, QSize(420, 348), kTexts,       k
                                          1,     "SampleMediaR",  "SampleMedia"};
 
 }  // namespace
-
-MediaTypeDialog::MediaTypeDialog(ServiceApp& app, const CustomPaperFileEntry& entry,
-                                 QWidget* parent)
-    : MediaTypeDialog(app, SampleReference(entry), parent) {}
-
-MediaTypeDialog::MediaTypeDialog(ServiceApp& app, const CustomPaperSlot& slot, QWidget* parent)
-    : MediaTypeDialog(app, SampleReference(slot), parent) {}
 
 MediaTypeDialog::MediaTypeDialog(ServiceApp& app, SampleReference reference, QWidget* parent)
     : SampleDialog(app, std::move(reference), parent), mediaList_(new QListWidget(this)) {

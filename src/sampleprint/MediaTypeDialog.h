@@ -11,14 +11,12 @@ class MediaTypeDialog : public SampleDialog {
   public:
     static constexpr int kMediaList = 1154;
 
-    MediaTypeDialog(ServiceApp& app, const CustomPaperFileEntry& entry, QWidget* parent);
-    MediaTypeDialog(ServiceApp& app, const CustomPaperSlot& slot, QWidget* parent);
+    MediaTypeDialog(ServiceApp& app, SampleReference reference, QWidget* parent);
 
   protected:
     void PrintSamples() override;
 
   private:
-    MediaTypeDialog(ServiceApp& app, SampleReference reference, QWidget* parent);
     void FillMediaList();
     void UpdateSampleButton();
 

@@ -25,7 +25,7 @@ constexpr int kPointsLabel = 1159;
 constexpr int32_t kFeedName = 30009;
 constexpr int32_t kSlotMediaKind = 2;
 
-constexpr std::array<ControlText, 19> kTexts = {{
+constexpr std::array<ControlText, 11> kTexts = {{
     {kLabel, 50501},
     {kMinimumLabel, 50505},
     {kMaximumLabel, 50506},
@@ -37,17 +37,9 @@ constexpr std::array<ControlText, 19> kTexts = {{
     {kHighEnd, 50509},
     {kPointsLabel, 50510},
     {PaperFeedDialog::kPoints, -1},
-    {SampleDialog::kSamplePrint, 50551},
-    {SampleDialog::kImageGroup, 50502},
-    {SampleDialog::kStandardImage, 50503},
-    {SampleDialog::kUserImage, 50504},
-    {SampleDialog::kImageName, -1},
-    {SampleDialog::kBrowse, 50552},
-    {SampleDialog::kHelp, 50553},
-    {SampleDialog::kClose, 50550},
 }};
 
-constexpr std::array<ControlRect, 20> kRects = {{
+constexpr std::array<ControlRect, 11> kRects = {{
     {kLabel, 12, 10, 408, 30},
     {PaperFeedDialog::kRange, 20, 34, 400, 62},
     {kLowEnd, 20, 64, 90, 82},
@@ -59,14 +51,6 @@ constexpr std::array<ControlRect, 20> kRects = {{
     {PaperFeedDialog::kMaximumEdit, 304, 90, 364, 114},
     {kPointsLabel, 20, 122, 140, 142},
     {PaperFeedDialog::kPoints, 144, 122, 400, 142},
-    {SampleDialog::kImageGroup, 12, 150, 408, 244},
-    {SampleDialog::kStandardImage, 24, 170, 290, 192},
-    {SampleDialog::kUserImage, 24, 194, 290, 216},
-    {SampleDialog::kImageName, 44, 218, 290, 238},
-    {SampleDialog::kBrowse, 302, 192, 396, 218},
-    {SampleDialog::kSamplePrint, 12, 254, 132, 282},
-    {SampleDialog::kHelp, 142, 254, 242, 282},
-    {SampleDialog::kClose, 308, 254, 408, 282},
 }};
 
 constexpr SampleDialogLayout kEntryLayout{
@@ -75,13 +59,6 @@ constexpr SampleDialogLayout kSlotLayout{50500, QSize(420, 294),  kTexts,       
                                          2,     "SampleFeedingR", "SampleFeeding"};
 
 }  // namespace
-
-PaperFeedDialog::PaperFeedDialog(ServiceApp& app, const CustomPaperFileEntry& entry,
-                                 QWidget* parent)
-    : PaperFeedDialog(app, SampleReference(entry), parent) {}
-
-PaperFeedDialog::PaperFeedDialog(ServiceApp& app, const CustomPaperSlot& slot, QWidget* parent)
-    : PaperFeedDialog(app, SampleReference(slot), parent) {}
 
 PaperFeedDialog::PaperFeedDialog(ServiceApp& app, SampleReference reference, QWidget* parent)
     : SampleDialog(app, std::move(reference), parent),

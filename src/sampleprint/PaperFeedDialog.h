@@ -16,15 +16,13 @@ class PaperFeedDialog : public SampleDialog {
     static constexpr int kMaximumEdit = 1024;
     static constexpr int kPoints = 1154;
 
-    PaperFeedDialog(ServiceApp& app, const CustomPaperFileEntry& entry, QWidget* parent);
-    PaperFeedDialog(ServiceApp& app, const CustomPaperSlot& slot, QWidget* parent);
+    PaperFeedDialog(ServiceApp& app, SampleReference reference, QWidget* parent);
 
   protected:
     void PrintSamples() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    PaperFeedDialog(ServiceApp& app, SampleReference reference, QWidget* parent);
     void EditChanged(QLineEdit* edit);
     // Moves the edit's thumb to the edit's value.
     void ApplyEdit(QLineEdit* edit);

@@ -15,36 +15,20 @@ constexpr int kLabel = 1150;
 constexpr int32_t kQualityName = 50010;
 constexpr int32_t kFirstQualityText = 50160;
 
-constexpr std::array<ControlText, 13> kTexts = {{
+constexpr std::array<ControlText, 5> kTexts = {{
     {kLabel, 50301},
     {PrintQualityDialog::kFirstQuality, 50160},
     {PrintQualityDialog::kFirstQuality + 1, 50161},
     {PrintQualityDialog::kFirstQuality + 2, 50162},
     {PrintQualityDialog::kFirstQuality + 3, 50163},
-    {SampleDialog::kSamplePrint, 50351},
-    {SampleDialog::kImageGroup, 50302},
-    {SampleDialog::kStandardImage, 50303},
-    {SampleDialog::kUserImage, 50304},
-    {SampleDialog::kImageName, -1},
-    {SampleDialog::kBrowse, 50352},
-    {SampleDialog::kHelp, 50353},
-    {SampleDialog::kClose, 50350},
 }};
 
-constexpr std::array<ControlRect, 14> kRects = {{
+constexpr std::array<ControlRect, 5> kRects = {{
     {kLabel, 12, 10, 388, 30},
     {PrintQualityDialog::kFirstQuality, 24, 34, 388, 56},
     {PrintQualityDialog::kFirstQuality + 1, 24, 58, 388, 80},
     {PrintQualityDialog::kFirstQuality + 2, 24, 82, 388, 104},
     {PrintQualityDialog::kFirstQuality + 3, 24, 106, 388, 128},
-    {SampleDialog::kImageGroup, 12, 138, 388, 232},
-    {SampleDialog::kStandardImage, 24, 158, 270, 180},
-    {SampleDialog::kUserImage, 24, 182, 270, 204},
-    {SampleDialog::kImageName, 44, 206, 270, 226},
-    {SampleDialog::kBrowse, 282, 180, 376, 206},
-    {SampleDialog::kSamplePrint, 12, 242, 132, 270},
-    {SampleDialog::kHelp, 142, 242, 242, 270},
-    {SampleDialog::kClose, 288, 242, 388, 270},
 }};
 
 constexpr SampleDialogLayout kLayout{

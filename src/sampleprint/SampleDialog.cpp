@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <array>
 
 #include "pagekit/ControlDressing.h"
 #include "pagekit/ServiceApp.h"
@@ -67,9 +68,31 @@ void SampleDialog::CreateImageControls() {
 void SampleDialog::Start(const SampleDialogLayout& layout) {
     layout_ = layout;
     setFixedSize(layout.size);
-    app_.PlaceControls(this, layout.rects);
-    app_.ApplyFonts(this, layout.texts);
-    app_.ApplyTexts(this, layout.texts);
+    Dress(layout.rects, layout.texts);
+    const int right = layout.size.width() - 12;
+    const int top = layout.size.height() - 144;
+    const std::array<ControlRect, 8> rects = {{
+        {kImageGroup, 12, top, right, top + 94},
+        {kStandardImage, 24, top + 20, right - 118, top + 42},
+        {kUserImage, 24, top + 44, right - 118, top + 66},
+        {kImageName, 44, top + 68, right - 118, top + 88},
+        {kBrowse, right - 106, top + 42, right - 12, top + 68},
+        {kSamplePrint, 12, top + 104, 132, top + 132},
+        {kHelp, 142, top + 104, 242, top + 132},
+        {kClose, right - 100, top + 104, right, top + 132},
+    }};
+    const int32_t title = layout.titleText;
+    const std::array<ControlText, 8> texts = {{
+        {kImageGroup, title + 2},
+        {kStandardImage, title + 3},
+        {kUserImage, title + 4},
+        {kImageName, -1},
+        {kBrowse, title + 52},
+        {kSamplePrint, title + 51},
+        {kHelp, title + 53},
+        {kClose, title + 50},
+    }};
+    Dress(rects, texts);
     setWindowTitle(app_.LoadText(layout.titleText));
     setAccessibleName(windowTitle());
     imageName_->setAccessibleName(userImage_->text());
@@ -86,6 +109,12 @@ void SampleDialog::Start(const SampleDialogLayout& layout) {
     userImage_->setAutoExclusive(true);
     ChooseImage(choice == kUserImage);
     imageName_->setText(FileNamePart(userImagePath_));
+}
+
+void SampleDialog::Dress(std::span<const ControlRect> rects, std::span<const ControlText> texts) {
+    app_.PlaceControls(this, rects);
+    app_.ApplyFonts(this, texts);
+    app_.ApplyTexts(this, texts);
 }
 
 void SampleDialog::showEvent(QShowEvent* event) {

@@ -26,8 +26,11 @@ using SampleReference = std::variant<CustomPaperFileEntry, CustomPaperSlot>;
 
 // What tells the detail dialogs apart besides their own controls.
 struct SampleDialogLayout {
+    // The texts of the shared controls stand at fixed offsets from the title's.
     int32_t titleText;
+    // The shared controls stand at the foot of the dialog.
     QSize size;
+    // The dialog's own controls.
     std::span<const ControlText> texts;
     std::span<const ControlRect> rects;
     // The manual's section and item of the help button.
@@ -60,7 +63,8 @@ class SampleDialog : public QDialog {
   protected:
     SampleDialog(ServiceApp& app, SampleReference reference, QWidget* parent);
 
-    // Dresses the controls made so far and reads the remembered image choice.
+    // Dresses the dialog's own controls and the shared ones, and reads the remembered image
+    // choice.
     void Start(const SampleDialogLayout& layout);
     ServiceApp& app() { return app_; }
     const CustomPaperFileEntry* entry() const {
@@ -87,6 +91,7 @@ class SampleDialog : public QDialog {
 
   private:
     void CreateImageControls();
+    void Dress(std::span<const ControlRect> rects, std::span<const ControlText> texts);
     void ChooseImage(bool user);
     void Browse();
 

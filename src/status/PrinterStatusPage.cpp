@@ -1,18 +1,13 @@
 #include "status/PrinterStatusPage.h"
 
 #include <QGroupBox>
-#include <QLabel>
 #include <QPushButton>
 #include <array>
 #include <vector>
 
-#include "comm/RawJob.h"
 #include "pagekit/ControlDressing.h"
 #include "pagekit/ProgressDialog.h"
-#include "pagekit/ReadyWait.h"
 #include "pagekit/ServiceApp.h"
-#include "platform/Clock.h"
-#include "platform/WaitCursor.h"
 #include "status/JobInformationReader.h"
 #include "status/JobReport.h"
 #include "status/TextViewer.h"
@@ -32,14 +27,11 @@ constexpr int kStatusFrame = 1047;
 constexpr int kPrintStatusButton = 1005;
 constexpr int kPrintStatusDescription = 1049;
 
-constexpr int32_t kNotReady = 901;
 constexpr int32_t kReadingJobs = 60300;
 constexpr int32_t kJobsNotRead = 60900;
 constexpr int32_t kSheetSent = 60901;
 // Reading ten jobs takes seconds; the limit only guards against a printer that never answers.
 constexpr int kReadingLimitMs = 1000000;
-// The printer needs a moment to take the sheet job before the page is usable again.
-constexpr int kSheetSettleMs = 3000;
 
 constexpr std::array<ControlText, 12> kTexts = {{
     {kJobFrame, 60002},
@@ -100,12 +92,8 @@ void PrinterStatusPage::CreateControls() {
         connect(button, &QPushButton::clicked, this, pressed);
     }
     for (int id : {kDisplayJobDescription, kPrintJobDescription, kPrintCustomDescription,
-                   kPrintStatusDescription}) {
-        auto* description = new QLabel(this);
-        description->setWordWrap(true);
-        description->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        SetControlId(description, id);
-    }
+                   kPrintStatusDescription})
+        AddDescription(id);
     AddHelpButton();
 }
 
@@ -120,10 +108,7 @@ void PrinterStatusPage::PageDeactivated() {
 
 void PrinterStatusPage::DisplayJobs() {
     const std::string& printer = app().selectedPrinter().printerName;
-    if (!app().IsMessageReview() && WaitUntilReady(app(), printer, true, nullptr) == 0) {
-        Tell(kNotReady, MessageIcon::Warning);
-        return;
-    }
+    if (!WaitUntilReadyOrTell(printer)) return;
     std::vector<JobRecord> jobs;
     ProgressDialog progress(app());
     progress.Show(app().LoadText(kReadingJobs), kReadingLimitMs, true, nullptr);
@@ -153,14 +138,6 @@ void PrinterStatusPage::ShowInViewer(const QString& text) {
 
 void PrinterStatusPage::PrintSheet(StatusSheet sheet) {
     const std::string& printer = app().selectedPrinter().printerName;
-    if (!app().IsMessageReview() && WaitUntilReady(app(), printer, true, nullptr) == 0) {
-        Tell(kNotReady, MessageIcon::Warning);
-        return;
-    }
-    // The cursor stays until the message is answered.
-    const WaitCursor cursor;
-    const JobBuffer job = BuildStatusSheetJob(sheet);
-    const int32_t sent = SendRawJob(app().spooler(), printer, job.Bytes());
-    app().clock().SleepMs(kSheetSettleMs);
-    if (sent == 0) Tell(kSheetSent, MessageIcon::Information);
+    if (!WaitUntilReadyOrTell(printer)) return;
+    SendJobAndTell(printer, BuildStatusSheetJob(sheet).Bytes(), kSheetSent);
 }

@@ -1,6 +1,5 @@
 #include "custompaper/pages/CustomFileSaveDialog.h"
 
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <array>
@@ -9,8 +8,9 @@
 #include "custompaper/CustomPaperFile.h"
 #include "custompaper/CustomPaperFileListing.h"
 #include "custompaper/CustomPaperFolder.h"
-#include "custompaper/CustomPaperSlotTable.h"
 #include "custompaper/pages/CustomFileRequest.h"
+#include "custompaper/pages/CustomPaperControls.h"
+#include "custompaper/pages/FileNameBox.h"
 #include "pagekit/ControlDressing.h"
 #include "pagekit/ServiceApp.h"
 #include "platform/SettingsStore.h"
@@ -56,25 +56,17 @@ CustomFileSaveDialog::CustomFileSaveDialog(ServiceApp& app, std::string path,
     : PageDialog(app, kTitle, kSize, page),
       entry_(entry),
       path_(std::move(path)),
-      fileName_(new QLabel(this)),
-      name_(new QLineEdit(this)) {
-    SetControlId(new QLabel(this), kFileLabel);
-    SetControlId(fileName_, kFileName);
-    fileName_->setFrameShape(QFrame::Panel);
-    fileName_->setFrameShadow(QFrame::Sunken);
-    fileName_->setAccessibleName(app.LoadText(kFileTitle));
-    auto* browse = new QPushButton(this);
-    SetControlId(browse, kBrowseButton);
-    SetControlId(new QLabel(this), kNameLabel);
-    SetControlId(name_, kNameEdit);
-    name_->setAccessibleName(app.LoadText(kNameTitle));
-    name_->setMaxLength(static_cast<int>(CustomPaperFile::kNameLength));
-    name_->setText(QString::fromStdString(entry_.customName));
+      fileName_(AddNamed<FileNameBox>(app, this, kFileName, kFileTitle)) {
+    AddNameBox(kNameEdit, kNameTitle, static_cast<int>(CustomPaperFile::kNameLength));
+    AddLabel(this, kFileLabel);
+    QPushButton* browse = AddButton(this, kBrowseButton);
+    AddLabel(this, kNameLabel);
+    nameBox()->setText(QString::fromStdString(entry_.customName));
     Dress(kRects, kTexts);
     ShowPath();
     UpdateOk();
     connect(browse, &QPushButton::clicked, this, [this] { Browse(); });
-    connect(name_, &QLineEdit::textChanged, this, [this] { UpdateOk(); });
+    connect(nameBox(), &QLineEdit::textChanged, this, [this] { UpdateOk(); });
 }
 
 const std::string& CustomFileSaveDialog::modelName() {
@@ -96,17 +88,16 @@ void CustomFileSaveDialog::Browse() {
 }
 
 void CustomFileSaveDialog::ShowPath() {
-    fileName_->setText(QString::fromStdString(std::filesystem::path(path_).filename().string()));
+    fileName_->ShowFileOf(path_);
 }
 
 void CustomFileSaveDialog::UpdateOk() {
-    okButton()->setEnabled(!path_.empty() &&
-                           !WithoutTrailingSpaces(name_->text().toStdString()).empty());
+    okButton()->setEnabled(!path_.empty() && HasName());
 }
 
 void CustomFileSaveDialog::accept() {
     if (!okButton()->isEnabled()) return;
-    entry_.customName = name_->text().toStdString();
+    entry_.customName = nameBox()->text().toStdString();
     CustomPaperFile file;
     bool replaces = false;
     int k = 0;

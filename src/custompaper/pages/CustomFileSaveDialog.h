@@ -5,8 +5,7 @@
 #include "custompaper/pages/PageDialog.h"
 
 struct CustomPaperFileEntry;
-class QLabel;
-class QLineEdit;
+class FileNameBox;
 
 // Saves a custom paper file entry under a name into a file chosen here: over the setting of the
 // same name, after the user agrees, else as a new setting at the end; a new file is created. It
@@ -35,6 +34,5 @@ class CustomFileSaveDialog : public PageDialog {
 
     CustomPaperFileEntry& entry_;
     std::string path_;
-    QLabel* fileName_;
-    QLineEdit* name_;
+    FileNameBox* fileName_;
 };

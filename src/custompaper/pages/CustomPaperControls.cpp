@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QSlider>
 
 namespace {
@@ -26,6 +27,12 @@ QSlider* AddSlider(ServiceApp& app, QWidget* parent, int id, int32_t labelText) 
     auto* slider = AddNamed<QSlider>(app, parent, id, labelText);
     slider->setOrientation(Qt::Horizontal);
     return slider;
+}
+
+QPushButton* AddButton(QWidget* parent, int id) {
+    auto* button = new QPushButton(parent);
+    SetControlId(button, id);
+    return button;
 }
 
 QComboBox* AddChoiceList(ServiceApp& app, QWidget* parent, int id, int32_t labelText,

@@ -13,6 +13,7 @@
 
 class QComboBox;
 class QLabel;
+class QPushButton;
 class QSlider;
 class QWidget;
 
@@ -23,6 +24,8 @@ QLabel* AddLabel(QWidget* parent, int id, Qt::Alignment alignment = Qt::AlignLef
 // The scale texts under a slider: left, middle, right.
 void AddScale(QWidget* parent, const std::array<int, 3>& ids);
 QSlider* AddSlider(ServiceApp& app, QWidget* parent, int id, int32_t labelText);
+// A button that takes its text, and so its name, from the dressing tables.
+QPushButton* AddButton(QWidget* parent, int id);
 
 template <typename Control>
 Control* AddNamed(ServiceApp& app, QWidget* parent, int id, int32_t labelText) {

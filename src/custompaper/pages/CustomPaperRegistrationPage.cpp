@@ -1,12 +1,9 @@
 #include "custompaper/pages/CustomPaperRegistrationPage.h"
 
 #include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSlider>
-#include <QTabWidget>
 #include <array>
 #include <optional>
 
@@ -20,16 +17,12 @@
 #include "custompaper/pages/RegisterDialog.h"
 #include "custompaper/pages/SliderEdit.h"
 #include "custompaper/pages/TabPage.h"
-#include "custompaper/pages/ThicknessPatternPrint.h"
 #include "custompaper/pages/ThicknessPlatenControls.h"
-#include "pagekit/ControlDressing.h"
 #include "pagekit/MarkCombo.h"
 #include "pagekit/ProgressDialog.h"
 #include "pagekit/ReadyWait.h"
 #include "pagekit/ServiceApp.h"
 #include "platform/WaitCursor.h"
-#include "sampleprint/MediaTypeDialog.h"
-#include "sampleprint/PaperFeedDialog.h"
 
 namespace {
 
@@ -37,32 +30,12 @@ using Self = CustomPaperRegistrationPage;
 
 constexpr int kPageHeight = 395;
 constexpr int kNameLabel = 1067;
-constexpr int kMediaLabel = 1095;
-constexpr int kThicknessLabel = 1077;
-constexpr int kThicknessUnit = 1099;
-constexpr int kPlatenLabel = 1078;
-constexpr int kFeedLabel = 1081;
-constexpr int kDryLabel = 1082;
-constexpr int kCutLabel = 1135;
-constexpr int kRollerLabel = 1080;
-constexpr int kSuctionLabel = 1136;
 constexpr int kOptionLabel = 1084;
-// The scale texts under the feed and drying sliders: left, middle, right.
-constexpr std::array<int, 3> kFeedScale = {1116, 1117, 1118};
-constexpr std::array<int, 3> kDryScale = {1121, 1122, 1123};
 
 constexpr int32_t kPageTitle = 30000;
 constexpr int32_t kNameTitle = 30002;
-constexpr int32_t kMediaTitle = 30003;
-constexpr int32_t kThicknessTitle = 30004;
-constexpr int32_t kPlatenTitle = 30006;
 constexpr int32_t kFeedTabTitle = 30007;
 constexpr int32_t kHandlingTabTitle = 30008;
-constexpr int32_t kFeedTitle = 30009;
-constexpr int32_t kDryTitle = 30013;
-constexpr int32_t kCutTitle = 30017;
-constexpr int32_t kRollerTitle = 30018;
-constexpr int32_t kSuctionTitle = 30019;
 constexpr int32_t kOptionTitle = 30025;
 constexpr int32_t kUnknownMedia = 30120;
 constexpr int32_t kNoMediaForFeedSamples = 30900;
@@ -70,103 +43,55 @@ constexpr int32_t kUnreadable = 30901;
 constexpr int32_t kPatternSent = 30905;
 
 constexpr int kReadLimitMs = 60000;
-constexpr int32_t kMinFeed = -70, kMaxFeed = 70;
-constexpr int32_t kMinDry = 0, kMaxDry = 50;
 
-constexpr std::array<ControlText, 14> kTexts = {{
+constexpr EditingPageLayout kLayout{
+    .paperRowsTop = 42,
+    .mediaTitle = 30003,
+    .mediaSamplesText = 30101,
+    .thicknessTitle = 30004,
+    .thicknessUnitText = 30005,
+    .patternText = 30102,
+    .platenTitle = 30006,
+    .patternSent = kPatternSent,
+    .feedSlider = Self::kFeedSlider,
+    .feedEdit = Self::kFeedEdit,
+    .feedSamplesButton = Self::kFeedSamplesButton,
+    .feedTitle = 30009,
+    .feedSamplesText = 30103,
+    .dryTitle = 30013,
+    .feedTop = 12,
+    .dryTop = 82,
+    .cutLabel = 1135,
+    .cutTitle = 30017,
+    .rollerTitle = 30018,
+    .suctionLabel = 1136,
+    .suctionTitle = 30019,
+    .choices = kRegistrationChoiceTexts,
+};
+
+constexpr std::array<ControlText, 5> kTexts = {{
     {kNameLabel, kNameTitle},
     {Self::kNameList, -1},
-    {kMediaLabel, kMediaTitle},
-    {Self::kMediaList, -1},
-    {Self::kMediaSamplesButton, 30101},
-    {kThicknessLabel, kThicknessTitle},
-    {Self::kThicknessEdit, -1},
-    {kThicknessUnit, 30005},
-    {Self::kThicknessPatternButton, 30102},
-    {kPlatenLabel, kPlatenTitle},
-    {Self::kPlatenList, -1},
     {Self::kTabs, -1},
     {Self::kRegisterButton, 30104},
     {Page::kHelpButton, 30100},
 }};
 
-constexpr std::array<ControlRect, 14> kRects = {{
+constexpr std::array<ControlRect, 5> kRects = {{
     {kNameLabel, 15, 12, 130, 30},
     {Self::kNameList, 135, 10, 430, 32},
-    {kMediaLabel, 15, 44, 130, 62},
-    {Self::kMediaList, 135, 42, 430, 64},
-    {Self::kMediaSamplesButton, 440, 40, 585, 66},
-    {kThicknessLabel, 15, 76, 130, 94},
-    {Self::kThicknessEdit, 135, 74, 175, 96},
-    {kThicknessUnit, 180, 76, 260, 94},
-    {Self::kThicknessPatternButton, 440, 72, 585, 98},
-    {kPlatenLabel, 15, 108, 130, 126},
-    {Self::kPlatenList, 135, 106, 430, 128},
     {Self::kTabs, 15, 140, 585, 355},
     {Self::kRegisterButton, 475, 362, 585, 388},
     {Page::kHelpButton, 11, 364, 124, 386},
 }};
 
-constexpr std::array<ControlText, 13> kFeedTabTexts = {{
-    {kFeedLabel, kFeedTitle},
-    {Self::kFeedSlider, -1},
-    {Self::kFeedEdit, -1},
-    {Self::kFeedSamplesButton, 30103},
-    {kFeedScale[0], 30010},
-    {kFeedScale[1], 30011},
-    {kFeedScale[2], 30012},
-    {kDryLabel, kDryTitle},
-    {Self::kDrySlider, -1},
-    {Self::kDryEdit, -1},
-    {kDryScale[0], 30014},
-    {kDryScale[1], 30015},
-    {kDryScale[2], 30016},
-}};
-
-constexpr std::array<ControlRect, 13> kFeedTabRects = {{
-    {kFeedLabel, 10, 16, 150, 34},
-    {Self::kFeedSlider, 155, 12, 395, 36},
-    {Self::kFeedEdit, 400, 14, 445, 34},
-    {Self::kFeedSamplesButton, 455, 10, 550, 38},
-    {kFeedScale[0], 155, 38, 235, 54},
-    {kFeedScale[1], 235, 38, 315, 54},
-    {kFeedScale[2], 315, 38, 395, 54},
-    {kDryLabel, 10, 86, 150, 104},
-    {Self::kDrySlider, 155, 82, 395, 106},
-    {Self::kDryEdit, 400, 84, 445, 104},
-    {kDryScale[0], 155, 108, 235, 124},
-    {kDryScale[1], 235, 108, 315, 124},
-    {kDryScale[2], 315, 108, 395, 124},
-}};
-
-constexpr std::array<ControlText, 13> kHandlingTabTexts = {{
-    {kCutLabel, kCutTitle},
-    {Self::kCutList, -1},
-    {kRollerLabel, kRollerTitle},
-    {Self::kRollerList, -1},
-    {kSuctionLabel, kSuctionTitle},
-    {kSuctionSlider, -1},
-    {kFirstSuctionTick, 30020},
-    {kFirstSuctionTick + 1, 30021},
-    {kFirstSuctionTick + 2, 30022},
-    {kFirstSuctionTick + 3, 30023},
-    {kFirstSuctionTick + 4, 30024},
+// Under the handling rows both editing pages show.
+constexpr std::array<ControlText, 2> kOptionTexts = {{
     {kOptionLabel, kOptionTitle},
     {Self::kOptionList, -1},
 }};
 
-constexpr std::array<ControlRect, 13> kHandlingTabRects = {{
-    {kCutLabel, 10, 14, 150, 32},
-    {Self::kCutList, 155, 12, 400, 34},
-    {kRollerLabel, 10, 46, 150, 64},
-    {Self::kRollerList, 155, 44, 400, 66},
-    {kSuctionLabel, 10, 80, 150, 98},
-    {kSuctionSlider, 155, 76, 395, 100},
-    {kFirstSuctionTick, 140, 102, 200, 118},
-    {kFirstSuctionTick + 1, 195, 102, 255, 118},
-    {kFirstSuctionTick + 2, 250, 102, 310, 118},
-    {kFirstSuctionTick + 3, 305, 102, 365, 118},
-    {kFirstSuctionTick + 4, 360, 102, 420, 118},
+constexpr std::array<ControlRect, 2> kOptionRects = {{
     {kOptionLabel, 10, 132, 150, 150},
     {Self::kOptionList, 155, 130, 400, 152},
 }};
@@ -188,7 +113,7 @@ constexpr std::array<ReviewedMessage, 11> kReviewedMessages = {{
 }  // namespace
 
 CustomPaperRegistrationPage::CustomPaperRegistrationPage(ServiceApp& app, QWidget* parent)
-    : Page(app, kPageNumber, kPageHeight, parent),
+    : CustomPaperEditingPage(app, kPageNumber, kPageHeight, kLayout, parent),
       loadText_([&app](int32_t id) { return app.LoadText(id).toStdString(); }) {
     CreateControls();
     Dress(kRects, kTexts);
@@ -199,77 +124,21 @@ void CustomPaperRegistrationPage::CreateControls() {
     names_ = AddNamed<QComboBox>(app(), this, kNameList, kNameTitle);
     connect(names_, &QComboBox::currentIndexChanged, this, [this] { NameSelected(); });
 
-    AddLabel(this, kMediaLabel);
-    media_ = AddNamed<MarkCombo>(app(), this, kMediaList, kMediaTitle);
-    mediaList_ = new CustomPaperMediaList(app(), media_);
-    connect(media_, &QComboBox::currentIndexChanged, this, [this] { MediaSelected(); });
-    auto* mediaSamples = new QPushButton(this);
-    SetControlId(mediaSamples, kMediaSamplesButton);
-    connect(mediaSamples, &QPushButton::clicked, this, [this] { OpenMediaSamples(); });
+    AddPaperRowsAndTabs();
+    AddFeedAndDryRows(AddTab(kFeedTabTitle));
+    CreateHandlingTab(AddTab(kHandlingTabTitle));
 
-    AddLabel(this, kThicknessLabel);
-    auto* thickness = AddNamed<QLineEdit>(app(), this, kThicknessEdit, kThicknessTitle);
-    AddLabel(this, kThicknessUnit);
-    auto* pattern = new QPushButton(this);
-    SetControlId(pattern, kThicknessPatternButton);
-    connect(pattern, &QPushButton::clicked, this,
-            [this] { PrintThicknessPatternFrom(app(), *this, kPatternSent); });
-    AddLabel(this, kPlatenLabel);
-    auto* platen = AddNamed<QComboBox>(app(), this, kPlatenList, kPlatenTitle);
-    thickness_ = new ThicknessPlatenControls(app(), thickness, platen,
-                                             choice_lists::kRegistrationPlaten.front().textId,
-                                             [this](int32_t paperThick, int32_t platenGap) {
-                                                 working().paperThick = paperThick;
-                                                 working().platen = platenGap;
-                                             });
-
-    tabs_ = new QTabWidget(this);
-    SetControlId(tabs_, kTabs);
-    CreateFeedTab(AddTabPage(app(), tabs_, kFeedTabTitle));
-    CreateHandlingTab(AddTabPage(app(), tabs_, kHandlingTabTitle));
-
-    auto* registerButton = new QPushButton(this);
-    SetControlId(registerButton, kRegisterButton);
-    connect(registerButton, &QPushButton::clicked, this, [this] { Register(); });
+    connect(AddButton(this, kRegisterButton), &QPushButton::clicked, this, [this] { Register(); });
     AddHelpButton();
 }
 
-void CustomPaperRegistrationPage::CreateFeedTab(QWidget* tab) {
-    AddLabel(tab, kFeedLabel);
-    QSlider* feedSlider = AddSlider(app(), tab, kFeedSlider, kFeedTitle);
-    auto* feedEdit = AddNamed<QLineEdit>(app(), tab, kFeedEdit, kFeedTitle);
-    feed_ = new SliderEdit(feedSlider, feedEdit, kMinFeed, kMaxFeed,
-                           [this](int32_t value) { working().forward = value; });
-    feedSamples_ = new QPushButton(tab);
-    SetControlId(feedSamples_, kFeedSamplesButton);
-    connect(feedSamples_, &QPushButton::clicked, this, [this] { OpenFeedSamples(); });
-    AddScale(tab, kFeedScale);
-
-    AddLabel(tab, kDryLabel);
-    QSlider* drySlider = AddSlider(app(), tab, kDrySlider, kDryTitle);
-    auto* dryEdit = AddNamed<QLineEdit>(app(), tab, kDryEdit, kDryTitle);
-    dry_ = new SliderEdit(drySlider, dryEdit, kMinDry, kMaxDry,
-                          [this](int32_t value) { working().dryTime = value; });
-    AddScale(tab, kDryScale);
-    DressTabPage(app(), tab, kFeedTabRects, kFeedTabTexts);
-}
-
 void CustomPaperRegistrationPage::CreateHandlingTab(QWidget* tab) {
-    AddLabel(tab, kCutLabel);
-    cut_ = AddChoiceList(app(), tab, kCutList, kCutTitle, choice_lists::kRegistrationPaperCut,
-                         [this](int32_t value) { working().paperCut = value; });
-    AddLabel(tab, kRollerLabel);
-    roller_ =
-        AddChoiceList(app(), tab, kRollerList, kRollerTitle, choice_lists::kRegistrationRoller,
-                      [this](int32_t value) { working().roller = value; });
-    AddLabel(tab, kSuctionLabel);
-    suction_ = AddSuctionSlider(app(), tab, kSuctionTitle,
-                                [this](int32_t level) { working().paperDraw = level; });
+    AddHandlingRows(tab);
     AddLabel(tab, kOptionLabel);
     option_ =
         AddChoiceList(app(), tab, kOptionList, kOptionTitle, choice_lists::kRegistrationExtraOption,
                       [this](int32_t value) { working().extraOption = value; });
-    DressTabPage(app(), tab, kHandlingTabRects, kHandlingTabTexts);
+    DressTabPage(app(), tab, kOptionRects, kOptionTexts);
 }
 
 CustomPaperSlotTable& CustomPaperRegistrationPage::slotTable() {
@@ -290,11 +159,6 @@ int CustomPaperRegistrationPage::PageActivated() {
     return 1;
 }
 
-void CustomPaperRegistrationPage::PrinterDefaultsChanged() {
-    mediaList_->ApplyGreyRule();
-    UpdateFeedSamples();
-}
-
 bool CustomPaperRegistrationPage::ReadSlotsFromPrinter() {
     const WaitCursor cursor;
     ProgressDialog progress(app());
@@ -312,8 +176,7 @@ bool CustomPaperRegistrationPage::ReadSlotsFromPrinter() {
             MediaSelected();
             thickness_->ThicknessChanged();
         }
-        ShowChoiceIndex(roller_, 0);
-        working().roller = 0;
+        ResetRoller();
     }
     return true;
 }
@@ -345,13 +208,13 @@ void CustomPaperRegistrationPage::NameSelected() {
         if (media_->currentIndex() < 0) mediaList_->SelectFirst();
         PickSlotMedia(working(), *app().mediaTable(), mediaList_->SelectedId());
         StoreControls();
-        UpdateFeedSamples();
+        UpdateSampleButtons();
         return;
     }
     if (!mediaList_->Select(working().mediaId)) mediaList_->AddPlaceholder(kUnknownMedia);
     thickness_->Load(working().paperThick, working().platen);
     ShowTabs();
-    UpdateFeedSamples();
+    UpdateSampleButtons();
 }
 
 void CustomPaperRegistrationPage::MediaSelected() {
@@ -362,10 +225,9 @@ void CustomPaperRegistrationPage::MediaSelected() {
     } else {
         PickSlotMedia(working(), *app().mediaTable(), id);
         mediaList_->RemovePlaceholder();
-        if (const std::optional<int32_t> thickness = mediaList_->ChooseInDriver(id))
-            thickness_->SetThickness(*thickness);
+        ProposeThicknessOf(id);
     }
-    UpdateFeedSamples();
+    UpdateSampleButtons();
 }
 
 void CustomPaperRegistrationPage::StoreControls() {
@@ -386,20 +248,8 @@ void CustomPaperRegistrationPage::StoreControls() {
 
 void CustomPaperRegistrationPage::ShowTabs() {
     const CustomPaperSlot shown = working();
-    feed_->SetValue(shown.forward);
-    dry_->SetValue(shown.dryTime);
-    ShowChoiceIndex(cut_, shown.paperCut);
-    ShowChoiceIndex(roller_, shown.roller);
+    ShowSharedFields(shown);
     ShowChoiceIndex(option_, shown.extraOption);
-    suction_->setValue(-shown.paperDraw);
-}
-
-void CustomPaperRegistrationPage::UpdateFeedSamples() {
-    feedSamples_->setEnabled(mediaList_->AllowsSamples());
-}
-
-void CustomPaperRegistrationPage::OpenMediaSamples() {
-    MediaTypeDialog(app(), working(), this).exec();
 }
 
 void CustomPaperRegistrationPage::OpenFeedSamples() {
@@ -407,7 +257,7 @@ void CustomPaperRegistrationPage::OpenFeedSamples() {
         Tell(kNoMediaForFeedSamples, MessageIcon::Warning);
         return;
     }
-    PaperFeedDialog(app(), working(), this).exec();
+    CustomPaperEditingPage::OpenFeedSamples();
 }
 
 void CustomPaperRegistrationPage::Register() {

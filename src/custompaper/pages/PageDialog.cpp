@@ -1,7 +1,10 @@
 #include "custompaper/pages/PageDialog.h"
 
+#include <QLineEdit>
 #include <QPushButton>
 
+#include "custompaper/CustomPaperSlotTable.h"
+#include "custompaper/pages/CustomPaperControls.h"
 #include "pagekit/ControlDressing.h"
 #include "pagekit/ServiceApp.h"
 
@@ -16,6 +19,15 @@ PageDialog::PageDialog(ServiceApp& app, int32_t titleText, QSize size, QWidget* 
     auto* cancel = new QPushButton(this);
     SetControlId(cancel, kCancel);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void PageDialog::AddNameBox(int id, int32_t labelText, int maxLength) {
+    name_ = AddNamed<QLineEdit>(app_, this, id, labelText);
+    name_->setMaxLength(maxLength);
+}
+
+bool PageDialog::HasName() const {
+    return !WithoutTrailingSpaces(name_->text().toStdString()).empty();
 }
 
 MessageAnswer PageDialog::Tell(int32_t textId, MessageIcon icon, MessageButtons buttons) {

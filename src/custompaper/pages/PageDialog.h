@@ -7,11 +7,12 @@
 #include "pagekit/ControlTables.h"
 #include "platform/Messages.h"
 
+class QLineEdit;
 class QPushButton;
 class ServiceApp;
 
-// A modal dialog of a custom paper page: its title and controls dressed from text ids, centred
-// on the page, its messages owned by itself.
+// A modal dialog of a custom paper page that stores a setting under a name: its title and
+// controls dressed from text ids, centred on the page, its messages owned by itself.
 class PageDialog : public QDialog {
     Q_OBJECT
   public:
@@ -27,6 +28,11 @@ class PageDialog : public QDialog {
 
   protected:
     ServiceApp& app() { return app_; }
+    // The box of the name, named by its label's text; made where the dialog's tab order puts it.
+    void AddNameBox(int id, int32_t labelText, int maxLength);
+    QLineEdit* nameBox() const { return name_; }
+    // The name box holds more than spaces.
+    bool HasName() const;
     // Places, then gives fonts and texts; the OK and Cancel buttons are made here and belong in
     // the tables too.
     void Dress(std::span<const ControlRect> rects, std::span<const ControlText> texts);
@@ -35,4 +41,5 @@ class PageDialog : public QDialog {
   private:
     ServiceApp& app_;
     QPushButton* ok_;
+    QLineEdit* name_ = nullptr;
 };

@@ -1,13 +1,13 @@
 #include "custompaper/pages/RegisterDialog.h"
 
 #include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <array>
 
 #include "custompaper/CustomPaperSlotTable.h"
 #include "custompaper/PrinterSlotMemory.h"
+#include "custompaper/pages/CustomPaperControls.h"
 #include "pagekit/ControlDressing.h"
 #include "pagekit/ReadyWait.h"
 #include "pagekit/ServiceApp.h"
@@ -50,24 +50,19 @@ constexpr std::array<ControlRect, 6> kRects = {{
 RegisterDialog::RegisterDialog(ServiceApp& app, CustomPaperSlotTable& table, QWidget* page)
     : PageDialog(app, kTitle, kSize, page),
       table_(table),
-      slots_(new QComboBox(this)),
-      name_(new QLineEdit(this)) {
-    SetControlId(new QLabel(this), kSlotLabel);
-    SetControlId(new QLabel(this), kNameLabel);
-    SetControlId(slots_, kSlotList);
-    SetControlId(name_, kNameEdit);
-    slots_->setAccessibleName(app.LoadText(kSlotTitle));
-    name_->setMaxLength(kNameLength);
+      slots_(AddNamed<QComboBox>(app, this, kSlotList, kSlotTitle)) {
+    AddNameBox(kNameEdit, kNameTitle, kNameLength);
+    AddLabel(this, kSlotLabel);
+    AddLabel(this, kNameLabel);
     for (int32_t i = 0; i < CustomPaperSlotTable::kSlotCount; ++i) {
         slots_->addItem("#" + QString::number(i + 1));
     }
-    name_->setAccessibleName(app.LoadText(kNameTitle));
     Dress(kRects, kTexts);
 
     slots_->setCurrentIndex(table_.current());
     SlotChosen();
     connect(slots_, &QComboBox::currentIndexChanged, this, [this] { SlotChosen(); });
-    connect(name_, &QLineEdit::textChanged, this, [this] { UpdateOk(); });
+    connect(nameBox(), &QLineEdit::textChanged, this, [this] { UpdateOk(); });
 }
 
 int32_t RegisterDialog::ChosenSlot() const {
@@ -77,13 +72,13 @@ int32_t RegisterDialog::ChosenSlot() const {
 void RegisterDialog::SlotChosen() {
     const int32_t slot = ChosenSlot();
     if (table_.IsRegistered(slot)) {
-        name_->setText(QString::fromStdString(WithoutTrailingSpaces(table_.Slot(slot).name)));
+        nameBox()->setText(QString::fromStdString(WithoutTrailingSpaces(table_.Slot(slot).name)));
     }
     UpdateOk();
 }
 
 void RegisterDialog::UpdateOk() {
-    okButton()->setEnabled(!WithoutTrailingSpaces(name_->text().toStdString()).empty());
+    okButton()->setEnabled(HasName());
 }
 
 void RegisterDialog::accept() {
@@ -100,7 +95,7 @@ void RegisterDialog::accept() {
     int32_t written = -1;
     {
         const WaitCursor cursor;
-        written = WriteSlot(table_, app().spooler(), printer, slot, name_->text().toStdString(),
+        written = WriteSlot(table_, app().spooler(), printer, slot, nameBox()->text().toStdString(),
                             table_.Slot(-1));
     }
     if (written != 0) {

@@ -6,7 +6,6 @@
 
 class CustomPaperSlotTable;
 class QComboBox;
-class QLineEdit;
 
 // Registers the working setting (the table's current slot) under a name into a slot chosen here.
 // It closes with OK only once the printer has been sent the setting.
@@ -32,5 +31,4 @@ class RegisterDialog : public PageDialog {
 
     CustomPaperSlotTable& table_;
     QComboBox* slots_;
-    QLineEdit* name_;
 };
