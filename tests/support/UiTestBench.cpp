@@ -10,7 +10,8 @@
 
 UiTestBench::UiTestBench(const Setup& setup)
     : programFolder(SERVATO_BIN_DIR),
-      appSpooler_(setup.spooler != nullptr ? setup.spooler : &spooler) {
+      appSpooler_(setup.spooler != nullptr ? setup.spooler : &spooler),
+      appClock_(setup.clock != nullptr ? setup.clock : &clock) {
     printer.Reset();
     spooler.UseLibrary(ScriptedLibrary::Folder(), ScriptedLibrary::CompleteName());
     RegKey::SetStoreFolders(scratch.filePath("user"), scratch.filePath("machine"));
@@ -29,7 +30,7 @@ UiTestBench::UiTestBench(const Setup& setup)
 int UiTestBench::StartApp() {
     app.reset();
     app = std::make_unique<ServiceApp>(programFolder,
-                                       ServiceApp::Platform{messages, clock, *appSpooler_});
+                                       ServiceApp::Platform{messages, *appClock_, *appSpooler_});
     app->ReadLaunchMode();
     return app->CreateOwnedObjects();
 }

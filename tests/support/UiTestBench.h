@@ -21,8 +21,10 @@ struct UiTestBench {
     struct Setup {
         LaunchMode mode = LaunchMode::Normal;
         bool ownSettings = false;
-        // The real spooler of end-to-end tests; the substitute spooler when none.
+        // The real spooler and a clock of their own for end-to-end tests; the substitute spooler
+        // and the virtual clock when none.
         Spooler* spooler = nullptr;
+        Clock* clock = nullptr;
     };
 
     explicit UiTestBench(LaunchMode mode = LaunchMode::Normal) : UiTestBench(Setup{.mode = mode}) {}
@@ -55,4 +57,5 @@ struct UiTestBench {
 
   private:
     Spooler* appSpooler_;
+    Clock* appClock_;
 };
