@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "JobBytes.h"
 #include "SnmpAgent.h"
 #include "SnmpMessage.h"
 
@@ -123,17 +122,4 @@ TEST(SnmpAgent, PrinterStatusFollowsTheStatusCode) {
         ASSERT_TRUE(Ask(agent, Request(SnmpMessage::kGetRequest, {kPrinterStatus}), response));
         EXPECT_EQ(Integer(response.bindings.at(0)), row.expected) << row.what;
     }
-}
-
-TEST(SnmpAgent, WrappedStatusQueryAnswersTheStatusBlock) {
-    Printer printer = MakePrinter();
-    SnmpAgent agent(printer);
-    const Bytes request = wire::WrappedRequest(wire::Hex("73 74 01 00 01"));
-    SnmpMessage response;
-    ASSERT_TRUE(Ask(agent, request, response));
-    ASSERT_EQ(response.bindings.size(), 1u);
-    EXPECT_EQ(response.bindings[0].valueTag, SnmpMessage::kOctetString);
-    EXPECT_EQ(response.bindings[0].value, wire::StatusReply(printer.StatusBlockBytes(kNow)));
-    SnmpAgent::Exchange exchange;
-    EXPECT_TRUE(agent.Handle(request.data(), request.size() - 1, kNow, 0, exchange).empty());
 }
