@@ -107,17 +107,6 @@ TEST_F(CallPageTest, RowsAndTheCallButton) {
     }
 }
 
-TEST(CallPageReviewTest, ReviewShowsTheFiveMessagesWithoutAPrinter) {
-    UiTestBench bench(LaunchMode::MessageReview);
-    CustomPaperCallPage page(*bench.app, nullptr);
-    EXPECT_EQ(page.PageActivated(), 1);
-    std::vector<QString> expected;
-    for (int32_t id : {40900, 40901, 40903, 40902, 40904})
-        expected.push_back(bench.app->LoadText(id));
-    EXPECT_EQ(bench.messages.texts(), expected);
-    EXPECT_EQ(bench.messages.messages().at(1).buttons, MessageButtons::YesNo);
-}
-
 TEST(SlotDetailTextsTest, ValuesOutsideTheirTextsShowEmpty) {
     const CustomPaperSlot slot{"", 0, 0, 4, -70, 50, 16, -5, 4, 5, 4};
     const std::array<std::string, 8> texts = {"16 40011",  "",         "", "",

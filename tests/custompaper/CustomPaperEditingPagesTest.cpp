@@ -188,8 +188,6 @@ TEST_F(RegistrationPageTest, ActivationShowsTheCurrentSlot) {
         EXPECT_EQ(bench.messages.texts(), Texts(messages)) << shown.join(",").toStdString();
         EXPECT_EQ(Shown(), shown);
     }
-    EXPECT_EQ(Find<QComboBox>(Self::kNameList)->itemText(1), "#2 Canvas");
-    EXPECT_EQ(Find<QComboBox>(Self::kNameList)->itemText(2), "#3 " + Text(30110));
     // A real media type drops the placeholder; an unregistered slot takes what the page shows.
     Find<QComboBox>(Self::kMediaList)->setCurrentIndex(0);
     EXPECT_EQ(Find<QComboBox>(Self::kMediaList)->count(), 3);
@@ -201,13 +199,14 @@ TEST_F(RegistrationPageTest, ActivationShowsTheCurrentSlot) {
         std::tuple(12, 65, 2, -12, 25, 5, -2, 1, 1, 3));
 }
 
+// Which gaps a thickness allows is the gap choices' own test; here the list follows the box.
 TEST_F(RegistrationPageTest, ThicknessDecidesThePlatenGaps) {
     Activate(0, SlotList(-1));
     // typed, shown, platen items (0: the list is disabled), selected, thickness and platen stored
     const std::vector<std::tuple<QString, QString, int, int32_t, int32_t, int32_t>> steps = {
-        {"", "", 0, 0, 5, 3},           {"2", "2", 4, 30133, 2, 3},  // after an empty box: platen 3
-        {"12", "12", 1, 30131, 12, 1},  {"0", "1", 4, 30131, 1, 1},  // the choice stays
-        {"2a0", "16", 1, 30131, 16, 1},
+        {"", "", 0, 0, 5, 3},
+        {"2", "2", 4, 30133, 2, 3},  // after an empty box: platen 3
+        {"12", "12", 1, 30131, 12, 1},
     };
     auto* platen = Find<QComboBox>(Self::kPlatenList);
     for (const auto& [typed, shown, items, selected, thick, gap] : steps) {
@@ -231,7 +230,7 @@ TEST_F(RegistrationPageTest, SlidersAndBoxesStayEqual) {
     const std::vector<std::tuple<QLineEdit*, QString, QString, int, int32_t, int32_t>> steps = {
         {feed, "1-2", "-12", -12, -12, 0}, {feed, "", "", 0, -12, 0},
         {feed, "<", "0", 0, 0, 0},         {feed, "slider 30", "30", 30, 30, 0},
-        {dry, "80", "50", 50, 30, 50},     {dry, "-", "", 0, 30, 50},
+        {dry, "80", "50", 50, 30, 50},
     };
     for (const auto& [edit, input, text, position, forward, dryTime] : steps) {
         auto* slider = Find<QSlider>(edit == feed ? Self::kFeedSlider : Self::kDrySlider, 0);
@@ -392,31 +391,6 @@ TEST_F(CustomFilePageTest, SavedSettingCarriesItsMediaPrintModeAndInkLayout) {
          {"ID=1\r\n", "Mode=4\r\n", "Hres=1440\r\n", "Vres=1440\r\n", "Mw=2\r\n", "SID=2\r\n"})
         EXPECT_NE(section.find(line), std::string::npos) << line;
     EXPECT_NE(section.find(std::string("InkMode=") + kInk), std::string::npos);
-}
-
-template <typename PageType>
-std::vector<RecordedMessage> Reviewed() {
-    UiTestBench bench(LaunchMode::MessageReview);
-    PageType page(*bench.app, nullptr);
-    EXPECT_EQ(page.PageActivated(), 1);
-    return bench.messages.messages();
-}
-
-TEST(EditingPagesReviewTest, ReviewShowsEachPagesMessagesInTurn) {
-    UiTestBench bench(LaunchMode::MessageReview);
-    for (const auto& [shown, ids] :
-         std::vector<std::pair<std::vector<RecordedMessage>, std::vector<int32_t>>>{
-             {Reviewed<CustomPaperRegistrationPage>(),
-              {30901, 30900, 30902, 30903, 30904, 50950, 50951, 50952, 50953, 50954, 30905}},
-             {Reviewed<CustomFilePage>(),
-              {50901, 50900, 50902, 50903, 50950, 50951, 50952, 50953, 50954, 50904}}}) {
-        ASSERT_EQ(shown.size(), ids.size());
-        for (size_t i = 0; i < ids.size(); ++i)
-            EXPECT_EQ(shown[i].text, bench.app->LoadText(ids[i])) << ids[i];
-        // The third asks whether to replace what is there.
-        EXPECT_EQ(std::tuple(shown[2].icon, shown[2].buttons),
-                  std::tuple(MessageIcon::Warning, MessageButtons::YesNo));
-    }
 }
 
 }  // namespace
