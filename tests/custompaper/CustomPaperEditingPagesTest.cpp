@@ -36,7 +36,7 @@ namespace {
 constexpr const char* kModel = "ZENTA Corvid 4000";
 // The scripted driver's ink layout.
 constexpr const char* kInk = "0B000301040205030100060407050A08";
-const Bytes kReady = {3, 0, 1, 1, 4}, kBusy = {3, 0, 1, 1, 3};
+const Bytes &kReady = UiTestBench::kReady, &kBusy = UiTestBench::kBusy;
 // name, media id, paper type (Canvas Seven), option, feed, drying, thickness, suction, cut,
 // platen, roller
 const CustomPaperSlot kCanvas{"", 0, 48, 2, -12, 25, 2, -2, 1, 4, 3};
@@ -100,25 +100,13 @@ class EditingPageTest : public ::testing::Test {
         // The custom file page does not ask the printer.
         if constexpr (std::is_same_v<PageType, CustomFilePage>) page.PageActivated();
     }
-    // A printer with this status answering these replies in order; "!" is a failed receive.
     void Script(const std::vector<std::string>& replies, const Bytes& status = kReady) {
-        bench.printer.Reset();
-        bench.ScriptPrinter(kModel);
-        bench.ScriptStatus(status);
-        for (const std::string& reply : replies)
-            bench.printer.QueueReceive(reply == "!" ? -5 : int32_t(reply.size()), ToBytes(reply));
-        bench.messages.Clear();
-        bench.spooler.jobs.clear();
+        bench.Rescript(kModel, {status}, replies);
     }
     template <typename Control = QWidget>
     Control* Find(int id, int tab = -1) {
         auto* tabs = qobject_cast<QTabWidget*>(FindControl(&page, PageType::kTabs));
         return qobject_cast<Control*>(FindControl(tab < 0 ? &page : tabs->widget(tab), id));
-    }
-    std::vector<QString> Texts(const std::vector<int32_t>& ids) const {
-        std::vector<QString> texts;
-        for (int32_t id : ids) texts.push_back(bench.app->LoadText(id));
-        return texts;
     }
     QString Text(int32_t id) const { return bench.app->LoadText(id); }
 
@@ -185,7 +173,7 @@ TEST_F(RegistrationPageTest, ActivationShowsTheCurrentSlot) {
         };
     for (const auto& [current, replies, messages, shown] : rows) {
         Activate(current, replies);
-        EXPECT_EQ(bench.messages.texts(), Texts(messages)) << shown.join(",").toStdString();
+        EXPECT_EQ(bench.messages.texts(), bench.Texts(messages)) << shown.join(",").toStdString();
         EXPECT_EQ(Shown(), shown);
     }
     // A real media type drops the placeholder; an unregistered slot takes what the page shows.
@@ -280,7 +268,7 @@ TEST_F(RegistrationPageTest, RegisterDialogWritesTheWorkingSettingIntoTheChosenS
         if (!row.typed.isEmpty()) name->setText(row.typed);
         const QString written = name->text();
         qobject_cast<QPushButton*>(FindControl(&dialog, 1))->click();
-        EXPECT_EQ(bench.messages.texts(), Texts(row.messages));
+        EXPECT_EQ(bench.messages.texts(), bench.Texts(row.messages));
         EXPECT_EQ(dialog.result() == QDialog::Accepted, row.accepted);
         ASSERT_EQ(bench.spooler.jobs.size(), row.accepted ? 1u : 0u);
         if (!row.accepted) continue;
@@ -300,7 +288,7 @@ TEST_F(RegistrationPageTest, ThicknessPatternWaitsForThePrinterAndTellsWhenSent)
         bench.spooler.writeResult = result;
         const int64_t slept = bench.clock.sleptMs();
         Find<QPushButton>(Self::kThicknessPatternButton)->click();
-        EXPECT_EQ(bench.messages.texts(), Texts(messages));
+        EXPECT_EQ(bench.messages.texts(), bench.Texts(messages));
         EXPECT_EQ(bench.clock.sleptMs() - slept >= 3000, status == kReady);
     }
 }
@@ -321,7 +309,7 @@ TEST_F(CustomFilePageTest, BrowseListsTheSettingsOfAFileOfThisModel) {
         bench.messages.Clear();
         dialogs.answers.push_back(answer);
         Find<QPushButton>(Self::kBrowseButton)->click();
-        EXPECT_EQ(bench.messages.texts(), Texts(messages)) << answer;
+        EXPECT_EQ(bench.messages.texts(), bench.Texts(messages)) << answer;
         EXPECT_EQ(Listed(), listed) << answer;
         EXPECT_EQ(Find<QLabel>(Self::kFileName)->text(), shown) << answer;
         EXPECT_EQ(Find<QComboBox>(Self::kSettingList)->currentIndex(), 0) << answer;
@@ -355,7 +343,7 @@ TEST_F(CustomFilePageTest, SaveDialogGoesOverTheSameNameOnlyWhenAllowed) {
         CustomFileSaveDialog dialog(*bench.app, row.path, entry, &page);
         qobject_cast<QLineEdit*>(FindControl(&dialog, 1022))->setText(row.name);
         qobject_cast<QPushButton*>(FindControl(&dialog, 1))->click();
-        EXPECT_EQ(bench.messages.texts(), Texts(row.messages));
+        EXPECT_EQ(bench.messages.texts(), bench.Texts(row.messages));
         EXPECT_EQ(dialog.result() == QDialog::Accepted, row.accepted);
         if (!row.path.empty()) {
             EXPECT_EQ(NamesIn(row.path), row.namesAfter);

@@ -48,11 +48,7 @@ TEST_F(NozzleCleaningPageTest, EachCleaningVerdictHasItsMessage) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        bench.messages.Clear();
-        bench.spooler.jobs.clear();
-        bench.printer.Reset();
-        bench.ScriptPrinter(kModel);
-        bench.ScriptStatus(row.status);
+        bench.Rescript(kModel, {row.status});
         Press(1039);
         ASSERT_EQ(bench.messages.messages().size(), 1u);
         EXPECT_EQ(bench.messages.messages()[0].text, bench.app->LoadText(row.text));

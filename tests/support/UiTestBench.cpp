@@ -54,3 +54,22 @@ void UiTestBench::ScriptStatus(const std::vector<uint8_t>& block) {
     const std::vector<uint8_t> reply = wire::StatusReply(block);
     printer.QueueStatus(static_cast<int32_t>(reply.size()), reply);
 }
+
+void UiTestBench::Rescript(const std::string& model,
+                           const std::vector<std::vector<uint8_t>>& statuses,
+                           const std::vector<std::string>& replies) {
+    printer.Reset();
+    ScriptPrinter(model);
+    for (const std::vector<uint8_t>& status : statuses) ScriptStatus(status);
+    for (const std::string& reply : replies)
+        printer.QueueReceive(reply == "!" ? -5 : static_cast<int32_t>(reply.size()),
+                             {reply.begin(), reply.end()});
+    messages.Clear();
+    spooler.jobs.clear();
+}
+
+std::vector<QString> UiTestBench::Texts(const std::vector<int32_t>& ids) const {
+    std::vector<QString> texts;
+    for (const int32_t id : ids) texts.push_back(app->LoadText(id));
+    return texts;
+}
