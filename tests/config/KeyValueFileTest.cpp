@@ -101,7 +101,3 @@ TEST(KeyValueFile, FilesAreReadUpToTheSizeLimit) {
     EXPECT_EQ(file.Lookup("NEAR"), "22");
     EXPECT_FALSE(file.Lookup("LATE"));
 }
-
-TEST(KeyValueFile, JoinPathUsesOneSlash) {
-    EXPECT_EQ(JoinPath("/opt/servato/Settings", "Media.ini"), "/opt/servato/Settings/Media.ini");
-}

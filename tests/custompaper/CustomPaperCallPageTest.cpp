@@ -30,19 +30,8 @@ class CallPageTest : public ::testing::Test {
         bench.spooler.queues = {UiTestBench::Queue("desk", kModel)};
         ASSERT_TRUE(bench.app->commLibrary()->Load("desk", false));
     }
-    // A ready printer answering these replies in order; "!" is a failed receive.
     void Script(const std::vector<std::string>& replies) {
-        bench.printer.Reset();
-        bench.ScriptPrinter(kModel);
-        bench.ScriptStatus({3, 0, 1, 1, 4});
-        for (const std::string& reply : replies)
-            bench.printer.QueueReceive(reply == "!" ? -5 : int32_t(reply.size()), ToBytes(reply));
-        bench.messages.Clear();
-    }
-    std::vector<QString> Texts(const std::vector<int32_t>& ids) const {
-        std::vector<QString> texts;
-        for (int32_t id : ids) texts.push_back(bench.app->LoadText(id));
-        return texts;
+        bench.Rescript(kModel, {UiTestBench::kReady}, replies);
     }
     QModelIndex Row(int row) const { return list->model()->index(row, 0); }
     bool Enabled(int id) { return FindControl(&page, id)->isEnabled(); }
@@ -68,7 +57,7 @@ TEST_F(CallPageTest, ActivationShowsWhatWasRead) {
         list->setCurrentIndex(Row(0));
         Script(replies);
         EXPECT_EQ(page.PageActivated(), 1);
-        EXPECT_EQ(bench.messages.texts(), Texts(messages)) << shown;
+        EXPECT_EQ(bench.messages.texts(), bench.Texts(messages)) << shown;
         for (int slot = 1; slot <= 6; ++slot)
             EXPECT_EQ(Row(slot).data().toString().endsWith(" N"), shown[slot - 1] == 'N') << shown;
         EXPECT_EQ(list->currentIndex().row(), selected) << shown;
@@ -99,23 +88,12 @@ TEST_F(CallPageTest, RowsAndTheCallButton) {
         bench.spooler.writeResult = spoolerResult;
         bench.messages.QueueAnswer(answer);
         qobject_cast<QPushButton*>(FindControl(&page, CustomPaperCallPage::kCallButton))->click();
-        EXPECT_EQ(bench.messages.texts(), Texts(messages)) << row;
+        EXPECT_EQ(bench.messages.texts(), bench.Texts(messages)) << row;
         ASSERT_EQ(bench.spooler.jobs.size(), slotNumber < 0 ? 0u : 1u) << row;
         if (slotNumber >= 0) {
             EXPECT_EQ(bench.spooler.jobs[0].bytes.at(24), slotNumber);
         }
     }
-}
-
-TEST(CallPageReviewTest, ReviewShowsTheFiveMessagesWithoutAPrinter) {
-    UiTestBench bench(LaunchMode::MessageReview);
-    CustomPaperCallPage page(*bench.app, nullptr);
-    EXPECT_EQ(page.PageActivated(), 1);
-    std::vector<QString> expected;
-    for (int32_t id : {40900, 40901, 40903, 40902, 40904})
-        expected.push_back(bench.app->LoadText(id));
-    EXPECT_EQ(bench.messages.texts(), expected);
-    EXPECT_EQ(bench.messages.messages().at(1).buttons, MessageButtons::YesNo);
 }
 
 TEST(SlotDetailTextsTest, ValuesOutsideTheirTextsShowEmpty) {

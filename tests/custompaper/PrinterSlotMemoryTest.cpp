@@ -7,14 +7,9 @@
 
 namespace {
 
-const Bytes kEnter = {0x1B, '@', 0x1B, '(', 'R', 8, 0, 0, 'R', 'E', 'M', 'O', 'T', 'E', '1'};
-const Bytes kSaveAndExit = {0x53, 0x56, 0x00, 0x00, 0x1B, 0x00, 0x00, 0x00};
-
-Bytes Joined(std::initializer_list<Bytes> parts) {
-    Bytes job;
-    for (const Bytes& part : parts) job.insert(job.end(), part.begin(), part.end());
-    return job;
-}
+const Bytes kEnter = wire::EnterRemote();
+const Bytes kSaveAndExit = wire::Concat({wire::Hex("53 56 00 00"), wire::ExitRemote()});
+using wire::Concat;
 
 // Names of one letter; '-' stands for an unregistered slot.
 std::string ListReply(const std::string& names) {
@@ -52,10 +47,9 @@ TEST_F(PrinterSlotMemoryTest, SlotListInGroupsOfThreeUntilAGroupFails) {
             EXPECT_EQ(table.Slot(i).name, c == 'o' ? "old" : c == '-' ? "" : std::string{c});
             EXPECT_EQ(table.IsRegistered(i), c != '-') << names << " " << i;
         }
-        EXPECT_TRUE(script.Calls().ends_with("RQCloseChannel 7\n")) << names;
+        EXPECT_EQ(script.OpenChannels(), 0) << names;
     }
     EXPECT_EQ(script.Sent(3), (Bytes{'E', 'X', 7, 0, 1, 0, 0, 0, 0x1D, 0x0A, 0}));
-    EXPECT_NE(script.Calls().find("RQReceive 7 512 10000\n"), std::string::npos);
     script.Reset();
     PrinterLink noChannel(&library, clock);
     EXPECT_EQ(ReadSlotList(table, noChannel, kPrinter), -1);
@@ -76,7 +70,7 @@ TEST_F(PrinterSlotMemoryTest, WrittenSettingIsReadBackFromItsDetails) {
     // name, media id, paper type, option, feed, drying, thickness, suction, cut, platen, roller
     const CustomPaperSlot setting{"", 0, 0x2A, 1, -5, 25, 4, -2, 2, 3, 1};
     const Bytes name = ToBytes("Matte 190" + std::string(21, ' '));
-    const Bytes packet = Joined({
+    const Bytes packet = Concat({
         {0x45, 0x58, 0x67, 0x00, 0x00, 0x00, 0x00, 0x00, 0x1B, 0x03, 0x00},  // 0..10
         {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF},        // 11..20
         {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x03, 0xFF, 0xFF},        // 21..30
@@ -89,7 +83,7 @@ TEST_F(PrinterSlotMemoryTest, WrittenSettingIsReadBackFromItsDetails) {
     });
     table.SetCurrent(2);
     ASSERT_EQ(WriteSlot(table, spooler, kPrinter, -1, "Matte 190", setting), 0);
-    EXPECT_EQ(spooler.jobs.at(0).bytes, Joined({kEnter, packet, kSaveAndExit}));
+    EXPECT_EQ(spooler.jobs.at(0).bytes, Concat({kEnter, packet, kSaveAndExit}));
 
     OfferChannel(PrinterLink::kWrappedChannel);
     PrinterLink link(&library, clock);
@@ -113,13 +107,13 @@ TEST_F(PrinterSlotMemoryTest, WrittenSettingIsReadBackFromItsDetails) {
 
 TEST_F(PrinterSlotMemoryTest, SelectionAndPatternJobs) {
     const auto select = [](uint8_t n) {
-        return Joined({kEnter, {'E', 'X', 7, 0, 0, 0, 0, 0, 0x1C, n, 0}, kSaveAndExit});
+        return Concat({kEnter, {'E', 'X', 7, 0, 0, 0, 0, 0, 0x1C, n, 0}, kSaveAndExit});
     };
     const std::vector<std::pair<std::function<int32_t()>, Bytes>> rows = {
         {[&] { return SelectSlot(table, spooler, kPrinter, 9); }, select(10)},
         {[&] { return SelectNone(spooler, kPrinter); }, select(0)},
         {[&] { return PrintThicknessPattern(spooler, kPrinter); },
-         Joined({kEnter, {0x53, 0x53, 2, 0, 0, 3, 0x1B, 0, 0, 0, 0x0D, 0x0A, 0x0C, 0x1B, 0x40}})},
+         Concat({kEnter, {0x53, 0x53, 2, 0, 0, 3, 0x1B, 0, 0, 0, 0x0D, 0x0A, 0x0C, 0x1B, 0x40}})},
         {[&] { return SelectSlot(table, spooler, kPrinter, 10); }, {}},
         {[&] { return WriteSlot(table, spooler, kPrinter, 10, "x", {}); }, {}},
     };

@@ -123,18 +123,6 @@ TEST(JobStream, DamageIsSkippedAndTheRestStillFound) {
     EXPECT_EQ(Parse(rows[5].job).back().kind, JobPacket::kTruncated);
 }
 
-TEST(JobStream, EveryPrefixOfAJobParsesToTheEnd) {
-    using namespace wire;
-    const Bytes job =
-        Concat({EnterRemote(), Hex("50 48 02 00 00 2C"), SlotWrite(1, 1, 0, 3, "A"),
-                Hex("53 56 00 00"), ExitRemote(), JobEnd(), Hex("1B 7D 01 05 00 61 02 70 8F 38"),
-                FirmwareFileBuilder::Build("I1", 20)});
-    for (std::size_t cut = 1; cut <= job.size(); ++cut) {
-        const std::vector<JobPacket> packets = JobStream::Parse(job.data(), cut);
-        ExpectCoversEveryByte(packets, cut);
-    }
-}
-
 TEST(JobStream, ScanWaitsForTheRestOfAPacketUnlessAtTheEnd) {
     const Bytes status = wire::Hex("73 74 01 00 01 56 49");
     JobPacket packet;

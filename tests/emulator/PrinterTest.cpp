@@ -237,28 +237,6 @@ TEST_F(PrinterTest, WorkMakesThePrinterBusyInProportionToWhatItChecks) {
     EXPECT_EQ(status.rfind("@BDC ST2\r\n", 0), 0u);
 }
 
-TEST_F(PrinterTest, ScheduledErrorStrikesDuringTheNextJobUntilTakenAway) {
-    using namespace wire;
-    SetFaults("error-after=30");
-    Send(Concat({EnterRemote(), Hex("44 41 04 00 00 00 00 07"), ExitRemote()}));  // no work
-    Send(Concat({EnterRemote(), Hex("43 48 02 00 00 10"), ExitRemote()}), kStart + 1'000);
-    Send(Concat({EnterRemote(), Hex("4E 43 02 00 00 00"), ExitRemote(), JobEnd()}), kStart + 2'000);
-    printer_.Advance(kStart + 30'999);
-    EXPECT_EQ(printer_.StatusCode(kStart + 30'999), 3) << "timed from the cleaning's start";
-    printer_.Advance(kStart + 31'000);
-    EXPECT_EQ(printer_.StatusCode(kStart + 31'000), 0);
-    EXPECT_EQ(printer_.TakeStruckError(), "Head cleaning");
-    EXPECT_EQ(printer_.TakeStruckError(), "") << "reported once";
-    EXPECT_EQ(JobInformation(1, kStart + 40'000)[3], JobRecord::kError);
-    EXPECT_EQ(JobInformation(0, kStart + 200'000)[3], JobRecord::kWaiting)
-        << "queued behind it, it stays waiting";
-
-    SetFaults("error-after=30");
-    EXPECT_EQ(printer_.StatusCode(kStart + 200'000), 0) << "the same fault again changes nothing";
-    SetFaults("");
-    EXPECT_EQ(printer_.StatusCode(kStart + 200'000), 4);
-}
-
 TEST_F(PrinterTest, FirmwareIsCheckedAsThePrinterDoesAndRestartsIt) {
     using namespace wire;
     using Variant = FirmwareFileBuilder::Variant;

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "JobBytes.h"
 #include "SnmpAgent.h"
 #include "SnmpMessage.h"
 
@@ -35,18 +34,7 @@ std::string Text(const SnmpMessage::VarBind& binding) {
     return std::string(binding.value.begin(), binding.value.end());
 }
 
-std::int32_t Integer(const SnmpMessage::VarBind& binding) {
-    std::int32_t value = -999;
-    if (!binding.value.empty()) {
-        value = static_cast<std::int8_t>(binding.value[0]);
-        for (std::size_t i = 1; i < binding.value.size(); ++i)
-            value = value * 256 + binding.value[i];
-    }
-    return value;
-}
-
 const ObjectIdentifier kDeviceId{1, 3, 6, 1, 4, 1, 2699, 1, 2, 1, 2, 1, 1, 3, 1};
-const ObjectIdentifier kPrinterStatus{1, 3, 6, 1, 2, 1, 25, 3, 5, 1, 1, 1};
 
 }  // namespace
 
@@ -75,65 +63,4 @@ TEST(SnmpAgent, AnswersTheDeviceIdAndRefusesUnknownObjectsWithNoSuchName) {
     const Bytes foreign = Request(SnmpMessage::kGetRequest, {kDeviceId}, "private");
     EXPECT_TRUE(agent.Handle(foreign.data(), foreign.size(), kNow, 0, exchange).empty());
     EXPECT_EQ(exchange.kind, "community");
-}
-
-TEST(SnmpAgent, WalksOneSupplyRowPerInkSlotWithTheStatusBlockLevels) {
-    for (const auto& [model, slots] :
-         {std::pair{"ZENTA Corvid 4000", 8u}, std::pair{"ZENTA Corvid 2000", 4u}}) {
-        SCOPED_TRACE(model);
-        Printer printer = MakePrinter(model);
-        FaultSet faults;
-        faults.lowInk = 7;
-        printer.SetFaults(faults);
-        SnmpAgent agent(printer);
-        ObjectIdentifier at{1, 3, 6, 1, 2, 1, 43, 11, 1, 1, 9};
-        std::vector<std::int32_t> levels;
-        for (;;) {
-            SnmpMessage response;
-            ASSERT_TRUE(Ask(agent, Request(SnmpMessage::kGetNextRequest, {at}), response));
-            ASSERT_EQ(response.errorStatus, SnmpMessage::kNoError);
-            at = response.bindings.at(0).oid;
-            if (at.size() != 13 || at[10] != 9) break;
-            levels.push_back(Integer(response.bindings[0]));
-        }
-        ASSERT_EQ(levels.size(), slots);
-        EXPECT_EQ(levels.front(), 100);
-        EXPECT_EQ(levels.back(), 7);
-        const Bytes block = printer.StatusBlockBytes(kNow);
-        EXPECT_EQ(block[block.size() - 4], 7) << "last ink entry's percent, before field 0x13";
-    }
-}
-
-TEST(SnmpAgent, PrinterStatusFollowsTheStatusCode) {
-    Printer printer = MakePrinter();
-    SnmpAgent agent(printer);
-    struct Row {
-        const char* what;
-        FaultSet faults;
-        std::int32_t expected;
-    };
-    FaultSet busy;
-    busy.notReady = true;
-    FaultSet error;
-    error.error = true;
-    const Row rows[] = {{"ready", FaultSet(), 3}, {"busy", busy, 4}, {"error", error, 1}};
-    for (const Row& row : rows) {
-        printer.SetFaults(row.faults);
-        SnmpMessage response;
-        ASSERT_TRUE(Ask(agent, Request(SnmpMessage::kGetRequest, {kPrinterStatus}), response));
-        EXPECT_EQ(Integer(response.bindings.at(0)), row.expected) << row.what;
-    }
-}
-
-TEST(SnmpAgent, WrappedStatusQueryAnswersTheStatusBlock) {
-    Printer printer = MakePrinter();
-    SnmpAgent agent(printer);
-    const Bytes request = wire::WrappedRequest(wire::Hex("73 74 01 00 01"));
-    SnmpMessage response;
-    ASSERT_TRUE(Ask(agent, request, response));
-    ASSERT_EQ(response.bindings.size(), 1u);
-    EXPECT_EQ(response.bindings[0].valueTag, SnmpMessage::kOctetString);
-    EXPECT_EQ(response.bindings[0].value, wire::StatusReply(printer.StatusBlockBytes(kNow)));
-    SnmpAgent::Exchange exchange;
-    EXPECT_TRUE(agent.Handle(request.data(), request.size() - 1, kNow, 0, exchange).empty());
 }

@@ -19,24 +19,20 @@ namespace {
 
 using Variant = FirmwareFileBuilder::Variant;
 using Bytes = std::vector<uint8_t>;
-const Bytes kReady = {0x03, 0x00, 0x01, 0x01, 0x04};
-const Bytes kBusy = {0x03, 0x00, 0x01, 0x01, 0x03};
+const Bytes &kReady = UiTestBench::kReady, &kBusy = UiTestBench::kBusy;
 constexpr size_t kFileSize = 5032;
 
 class FirmwarePageTest : public ::testing::Test {
   protected:
     // These status answers (the last one stays), then the printer's version ("": none).
     void Script(const std::vector<Bytes>& statuses, const std::string& version) {
-        bench.printer.Reset();
-        bench.ScriptPrinter("ZENTA Corvid 4000");
-        for (const Bytes& status : statuses) bench.ScriptStatus(status);
-        const std::string reply = "@BDC PS\r\nVI:00" + version + ";";
-        if (!version.empty())
-            bench.printer.QueueReceive(int32_t(reply.size()), {reply.begin(), reply.end()});
+        bench.Rescript("ZENTA Corvid 4000", statuses,
+                       version.empty()
+                           ? std::vector<std::string>{}
+                           : std::vector<std::string>{"@BDC PS\r\nVI:00" + version + ";"});
         bench.app->UseFileDialogs(&dialogs);
         bench.app->selectedPrinter().printerName = "desk";
         ASSERT_TRUE(bench.app->commLibrary()->Load("desk", false));
-        bench.messages.Clear();
     }
     std::string File(const std::string& version, Variant variant = Variant::kValid) {
         const Bytes bytes = FirmwareFileBuilder::Build(version, kFileSize - 32, variant);
@@ -49,11 +45,6 @@ class FirmwarePageTest : public ::testing::Test {
         qobject_cast<QAbstractButton*>(FindControl(&page, 1001))->click();
     }
     QString Shown(int id) { return qobject_cast<QLabel*>(FindControl(&page, id))->text(); }
-    std::vector<QString> Texts(const std::vector<int32_t>& ids) const {
-        std::vector<QString> texts;
-        for (int32_t id : ids) texts.push_back(bench.app->LoadText(id));
-        return texts;
-    }
 
     UiTestBench bench;
     ScriptedFileDialogs dialogs;
@@ -64,7 +55,7 @@ class FirmwarePageTest : public ::testing::Test {
 TEST_F(FirmwarePageTest, ChosenFilesAreCheckedAndSetAgainstThePrintersVersion) {
     Script({kReady}, "");
     page.PageActivated();
-    EXPECT_EQ(bench.messages.texts(), Texts({70900}));
+    EXPECT_EQ(bench.messages.texts(), bench.Texts({70900}));
     EXPECT_EQ(Shown(1064), bench.app->LoadText(70009));
     Script({kReady}, "I10612");
     page.PageActivated();
@@ -79,7 +70,8 @@ TEST_F(FirmwarePageTest, ChosenFilesAreCheckedAndSetAgainstThePrintersVersion) {
     for (const auto& [path, message, fileVersion, comparison, updateOffered] : rows) {
         bench.messages.Clear();
         Choose(path);
-        EXPECT_EQ(bench.messages.texts(), message ? Texts({message}) : Texts({})) << path;
+        EXPECT_EQ(bench.messages.texts(), message ? bench.Texts({message}) : bench.Texts({}))
+            << path;
         EXPECT_EQ(Shown(1060), fileVersion + ".UPG");
         EXPECT_EQ(Shown(1065), fileVersion);
         EXPECT_EQ(Shown(1138), bench.app->LoadText(comparison));
@@ -118,7 +110,7 @@ TEST_F(FirmwarePageTest, UpdateEndsWithThePrintersVersionOrGivesUp) {
         bench.spooler.writeResult = row.writeResult;
         QSignalSpy toMainMenu(&page, &FirmwareUpdatePage::showPageRequested);
         page.Update();
-        EXPECT_EQ(bench.messages.texts(), Texts(row.messages));
+        EXPECT_EQ(bench.messages.texts(), bench.Texts(row.messages));
         EXPECT_EQ(toMainMenu.size(), row.messages.size() == 2 ? 1 : 0);
         EXPECT_EQ(Shown(1064), row.shown.isEmpty() ? bench.app->LoadText(70009) : row.shown);
         EXPECT_EQ(bench.spooler.jobs.empty() ? 0 : bench.spooler.jobs[0].bytes.size(), row.jobSize);

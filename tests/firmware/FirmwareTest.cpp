@@ -1,10 +1,7 @@
-// The firmware file check, the version verdict, the update job and the wait for the restart; the
-// job streamed through a private CUPS server to an emulated printer that takes it.
+// The firmware file check, the version verdict, the update job and the wait for the restart.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include "CupsSandbox.h"
-#include "EmulatedPrinter.h"
 #include "LinkFixture.h"
 #include "ScriptedProgress.h"
 #include "TempFolder.h"
@@ -12,7 +9,6 @@
 #include "firmware/FirmwareRestart.h"
 #include "firmware/FirmwareUpdateJob.h"
 #include "firmware/FirmwareVersion.h"
-#include "platform/CupsSpooler.h"
 
 namespace {
 
@@ -116,22 +112,6 @@ TEST_F(FirmwareRestartTest, WaitsQuietlyThenUntilReadyOrTheTimeLimit) {
         EXPECT_EQ(WaitForFirmwareRestart(link, clock, progress, kPrinter), expected) << endsAtMs;
         EXPECT_NEAR(clock.NowMs() - start, endsAtMs + 50, 50);
     }
-}
-
-TEST(FirmwareDeliveryTest, StreamedFileArrivesWholeAndThePrinterTakesIt) {
-    CupsSandbox sandbox;
-    ASSERT_TRUE(sandbox.Start());
-    EmulatedPrinter printer(sandbox);
-    ASSERT_TRUE(printer.Start());
-    CupsSpooler spooler;
-    TempFolder folder;
-    const std::string image = FirmwareImage(3000000, "I20711");
-    ASSERT_EQ(SendFirmwareUpdate(spooler, printer.Queue(), "I10612", folder.Write("f.UPG", image)),
-              0);
-    const auto jobs = printer.WaitForJournal(EmulatedPrinter::Event("job"), 1, 30000);
-    ASSERT_EQ(jobs.size(), 1u);
-    EXPECT_EQ(jobs[0].fields.value("size").toInteger(), 16394 + int64_t(image.size()));
-    EXPECT_EQ(jobs[0].Text("summary"), "Firmware update I20711");
 }
 
 }  // namespace

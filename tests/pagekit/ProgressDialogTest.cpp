@@ -33,7 +33,6 @@ TEST_F(ProgressDialogTest, TimeLimitIsReachedOnlyAfterItsTime) {
     ProgressDialog dialog(app);
     ASSERT_TRUE(dialog.Show("Nozzle check", 1'000'000, true, &owner));
     EXPECT_EQ(dialog.windowTitle(), "Nozzle check");
-    EXPECT_EQ(dialog.size(), QSize(332, 131));
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_FALSE(owner.isEnabled());
     EXPECT_TRUE(dialog.isEnabled());

@@ -58,14 +58,6 @@ TEST(ServiceAppTest, BitmapsComeFromTheResources) {
     EXPECT_EQ(frames.toImage().pixelColor(0, 0).alpha(), 0);
     EXPECT_TRUE(bench.app->LoadBitmap(1).isNull());
 
-    const std::pair<int, QSize> pictures[] = {
-        {146, {480, 200}}, {149, {32, 32}},  {150, {32, 32}},  {151, {32, 32}}, {152, {32, 32}},
-        {153, {32, 32}},   {154, {32, 32}},  {155, {32, 32}},  {156, {32, 32}}, {157, {32, 32}},
-        {159, {32, 32}},   {160, {32, 32}},  {163, {340, 34}}, {166, {39, 36}}, {171, {456, 22}},
-        {173, {480, 240}}, {175, {600, 60}}, {179, {600, 60}},
-    };
-    for (const auto& [number, size] : pictures)
-        EXPECT_EQ(bench.app->LoadBitmap(number).size(), size) << number;
     const QList<QSize> iconSizes = ServiceApp::WindowIcon().availableSizes();
     for (const int size : {16, 32, 48, 256}) EXPECT_TRUE(iconSizes.contains(QSize(size, size)));
 }

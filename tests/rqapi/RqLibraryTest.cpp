@@ -60,19 +60,7 @@ class RqLibraryTest : public ::testing::Test {
 };
 
 // Device ID, channels, status and queries of both models over both channel types are in the
-// program's integration test; here the channel list as the library lays it out.
-TEST_F(RqLibraryTest, ChannelListAsksForItsRoomFirst) {
-    EmulatedPrinter printer(*sandbox, {.model = "ZENTA Corvid 2000"});
-    ASSERT_TRUE(printer.Start());
-    const char* queue = printer.Queue().c_str();
-    int32_t needed = 0;
-    EXPECT_EQ(RQGetAvailableChannel(1, queue, nullptr, &needed), rqapi::kBufferTooSmall);
-    ASSERT_EQ(needed, 16);
-    std::vector<uint8_t> records(size_t(needed), 0xEE);
-    ASSERT_EQ(RQGetAvailableChannel(1, queue, records.data(), &needed), 2);
-    EXPECT_EQ(records, wire::Hex("03 00 01 10 07 00 00 00 04 00 00 00 07 00 00 00"));
-}
-
+// program's integration test; here what the library does when the printer is not well.
 TEST_F(RqLibraryTest, TimeOutsAreHonouredWhenThePrinterIsSilentSlowOrGone) {
     EmulatedPrinter printer(*sandbox);
     ASSERT_TRUE(StartWithShortTimeOuts(printer));

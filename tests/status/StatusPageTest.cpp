@@ -17,27 +17,20 @@
 
 namespace {
 
-const std::vector<uint8_t> kReady = {0x03, 0x00, 0x01, 0x01, 0x04};
-const std::vector<uint8_t> kBusy = {0x03, 0x00, 0x01, 0x01, 0x03};
+const std::vector<uint8_t>&kReady = UiTestBench::kReady, &kBusy = UiTestBench::kBusy;
 
 class StatusPageTest : public ::testing::Test {
   protected:
     // The printer answers this status, then these replies ("!": the receive fails).
     void Script(const std::vector<uint8_t>& status, const std::vector<std::string>& replies = {}) {
-        bench.printer.Reset();
-        bench.ScriptPrinter("ZENTA Corvid 4000");
-        bench.ScriptStatus(status);
-        for (const std::string& reply : replies)
-            bench.printer.QueueReceive(reply == "!" ? -5 : int32_t(reply.size()),
-                                       {reply.begin(), reply.end()});
+        bench.Rescript("ZENTA Corvid 4000", {status}, replies);
         bench.app->selectedPrinter().printerName = "desk";
         ASSERT_TRUE(bench.app->commLibrary()->Load("desk", false));
-        bench.messages.Clear();
     }
     void Press(int id) { qobject_cast<QAbstractButton*>(FindControl(&page, id))->click(); }
     // The message boxes of one text id, or none for 0.
     std::vector<QString> Message(int32_t id) const {
-        return id == 0 ? std::vector<QString>{} : std::vector<QString>{bench.app->LoadText(id)};
+        return bench.Texts(id == 0 ? std::vector<int32_t>{} : std::vector<int32_t>{id});
     }
 
     UiTestBench bench;

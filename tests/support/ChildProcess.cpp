@@ -11,7 +11,6 @@
 #include <fstream>
 #include <sstream>
 #include <thread>
-#include <utility>
 
 namespace {
 
@@ -39,18 +38,6 @@ namespace {
 
 ChildProcess::~ChildProcess() {
     Stop();
-}
-
-ChildProcess::ChildProcess(ChildProcess&& other) noexcept
-    : pid_(std::exchange(other.pid_, -1)), status_(other.status_) {}
-
-ChildProcess& ChildProcess::operator=(ChildProcess&& other) noexcept {
-    if (this != &other) {
-        Stop();
-        pid_ = std::exchange(other.pid_, -1);
-        status_ = other.status_;
-    }
-    return *this;
 }
 
 bool ChildProcess::Start(const std::vector<std::string>& argv, const std::string& stdoutPath,

@@ -11,8 +11,6 @@ class ChildProcess {
   public:
     ChildProcess() = default;
     ~ChildProcess();
-    ChildProcess(ChildProcess&& other) noexcept;
-    ChildProcess& operator=(ChildProcess&& other) noexcept;
     ChildProcess(const ChildProcess&) = delete;
     ChildProcess& operator=(const ChildProcess&) = delete;
 
@@ -21,7 +19,6 @@ class ChildProcess {
     bool Start(const std::vector<std::string>& argv, const std::string& stdoutPath,
                const std::string& stderrPath);
     bool IsRunning();
-    pid_t Pid() const { return pid_; }
     // SIGTERM, then SIGKILL after graceMs; returns the wait status (-1 when nothing ran).
     int Stop(int graceMs = 5000);
 

@@ -37,7 +37,7 @@ EmulatedPrinter::~EmulatedPrinter() {
     if (sandbox_.Server().empty()) {
         return ::testing::AssertionFailure() << "start the CUPS sandbox before the printer";
     }
-    if (IsRunning()) return ::testing::AssertionFailure() << "the emulator runs already";
+    if (emulator_.IsRunning()) return ::testing::AssertionFailure() << "the emulator runs already";
     if (address_.empty()) {
         address_ = sandbox_.NextAddress();
         folder_ = sandbox_.Folder() + "/printer-" + address_;
@@ -110,10 +110,6 @@ EmulatedPrinter::~EmulatedPrinter() {
 
 void EmulatedPrinter::Stop() {
     emulator_.Stop();
-}
-
-bool EmulatedPrinter::IsRunning() {
-    return emulator_.IsRunning();
 }
 
 std::string EmulatedPrinter::Output() const {

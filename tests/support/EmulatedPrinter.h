@@ -49,19 +49,12 @@ class EmulatedPrinter {
     // the library's configuration. A restart after Stop keeps address, ports and state file.
     ::testing::AssertionResult Start();
     void Stop();
-    bool IsRunning();
 
     const std::string& Queue() const { return options_.queue; }
     const std::string& Model() const { return options_.model; }
     const std::string& Address() const { return address_; }
     uint16_t RawPort() const { return rawPort_; }
-    uint16_t SnmpPort() const { return snmpPort_; }
-    uint16_t ControlPort() const { return controlPort_; }
-    const std::string& Folder() const { return folder_; }
     std::string StatePath() const { return folder_ + "/state.json"; }
-    std::string JournalPath() const { return folder_ + "/journal.jsonl"; }
-    // What the emulator wrote to stdout and stderr.
-    std::string Output() const;
 
     // Replaces the faults of the running emulator (NAME[=VALUE] each; empty clears them) and
     // waits until its journal confirms them.
@@ -88,6 +81,10 @@ class EmulatedPrinter {
     PortConnection ConnectControl() const { return PortConnection(address_, controlPort_); }
 
   private:
+    std::string JournalPath() const { return folder_ + "/journal.jsonl"; }
+    // What the emulator wrote to stdout and stderr.
+    std::string Output() const;
+
     CupsSandbox& sandbox_;
     EmulatorOptions options_;
     std::string address_;

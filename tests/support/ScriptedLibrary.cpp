@@ -54,8 +54,8 @@ void ScriptedLibrary::QueueReceive(int32_t result, const std::vector<uint8_t>& b
         result, bytes.data(), static_cast<int32_t>(bytes.size()));
 }
 
-std::string ScriptedLibrary::Calls() const {
-    return Resolve<const char* (*)()>("ScriptCalls")();
+int32_t ScriptedLibrary::OpenChannels() const {
+    return Resolve<int32_t (*)()>("ScriptOpenChannels")();
 }
 
 std::vector<uint8_t> ScriptedLibrary::Sent(int32_t index) const {

@@ -24,7 +24,8 @@ class ScriptedLibrary {
     void SetDeviceId(const std::string& deviceId);
     void QueueStatus(int32_t result, const std::vector<uint8_t>& bytes);
     void QueueReceive(int32_t result, const std::vector<uint8_t>& bytes);
-    std::string Calls() const;
+    // Channels opened and not closed again.
+    int32_t OpenChannels() const;
     std::vector<uint8_t> Sent(int32_t index) const;
 
   private:

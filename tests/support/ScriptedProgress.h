@@ -18,7 +18,6 @@ class ScriptedProgress : public WaitProgress {
         if (state_ == Running && clock_.NowMs() - startMs_ >= limitMs_) state_ = TimeLimitReached;
         return state_;
     }
-    int polls() const { return polls_; }
 
   private:
     Clock& clock_;

@@ -16,8 +16,6 @@ class SubstituteSpooler : public Spooler {
         std::string printer;
         std::string title;
         std::vector<uint8_t> bytes;
-        bool pdf = false;
-        JobOptions options{};
     };
 
     std::vector<SpoolerQueue> EnumeratePrinters() override { return queues; }
@@ -28,9 +26,9 @@ class SubstituteSpooler : public Spooler {
         return 0;
     }
     int WritePdfJob(const std::string& printer, const std::string& title,
-                    std::span<const uint8_t> pdf, const JobOptions& options) override {
+                    std::span<const uint8_t> pdf, const JobOptions&) override {
         if (writeResult != 0) return writeResult;
-        jobs.push_back({printer, title, {pdf.begin(), pdf.end()}, true, options});
+        jobs.push_back({printer, title, {pdf.begin(), pdf.end()}});
         return 0;
     }
     // Lists the titles of `activeJobs`.

@@ -10,7 +10,8 @@
 
 UiTestBench::UiTestBench(const Setup& setup)
     : programFolder(SERVATO_BIN_DIR),
-      appSpooler_(setup.spooler != nullptr ? setup.spooler : &spooler) {
+      appSpooler_(setup.spooler != nullptr ? setup.spooler : &spooler),
+      appClock_(setup.clock != nullptr ? setup.clock : &clock) {
     printer.Reset();
     spooler.UseLibrary(ScriptedLibrary::Folder(), ScriptedLibrary::CompleteName());
     RegKey::SetStoreFolders(scratch.filePath("user"), scratch.filePath("machine"));
@@ -29,7 +30,7 @@ UiTestBench::UiTestBench(const Setup& setup)
 int UiTestBench::StartApp() {
     app.reset();
     app = std::make_unique<ServiceApp>(programFolder,
-                                       ServiceApp::Platform{messages, clock, *appSpooler_});
+                                       ServiceApp::Platform{messages, *appClock_, *appSpooler_});
     app->ReadLaunchMode();
     return app->CreateOwnedObjects();
 }
@@ -52,4 +53,23 @@ void UiTestBench::ScriptPrinter(const std::string& model) {
 void UiTestBench::ScriptStatus(const std::vector<uint8_t>& block) {
     const std::vector<uint8_t> reply = wire::StatusReply(block);
     printer.QueueStatus(static_cast<int32_t>(reply.size()), reply);
+}
+
+void UiTestBench::Rescript(const std::string& model,
+                           const std::vector<std::vector<uint8_t>>& statuses,
+                           const std::vector<std::string>& replies) {
+    printer.Reset();
+    ScriptPrinter(model);
+    for (const std::vector<uint8_t>& status : statuses) ScriptStatus(status);
+    for (const std::string& reply : replies)
+        printer.QueueReceive(reply == "!" ? -5 : static_cast<int32_t>(reply.size()),
+                             {reply.begin(), reply.end()});
+    messages.Clear();
+    spooler.jobs.clear();
+}
+
+std::vector<QString> UiTestBench::Texts(const std::vector<int32_t>& ids) const {
+    std::vector<QString> texts;
+    for (const int32_t id : ids) texts.push_back(app->LoadText(id));
+    return texts;
 }

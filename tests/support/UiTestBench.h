@@ -21,8 +21,10 @@ struct UiTestBench {
     struct Setup {
         LaunchMode mode = LaunchMode::Normal;
         bool ownSettings = false;
-        // The real spooler of end-to-end tests; the substitute spooler when none.
+        // The real spooler and a clock of their own for end-to-end tests; the substitute spooler
+        // and the virtual clock when none.
         Spooler* spooler = nullptr;
+        Clock* clock = nullptr;
     };
 
     explicit UiTestBench(LaunchMode mode = LaunchMode::Normal) : UiTestBench(Setup{.mode = mode}) {}
@@ -34,6 +36,10 @@ struct UiTestBench {
     void WriteSettingsFile(const std::string& name, const std::string& contents) const;
     void RemoveSettingsFile(const std::string& name) const;
 
+    // Status blocks of the status code alone.
+    static inline const std::vector<uint8_t> kReady = {0x03, 0x00, 0x01, 0x01, 0x04};
+    static inline const std::vector<uint8_t> kBusy = {0x03, 0x00, 0x01, 0x01, 0x03};
+
     static SpoolerQueue Queue(const std::string& name, const std::string& driver) {
         return {name, driver, "socket://127.0.0.1:9100"};
     }
@@ -41,6 +47,11 @@ struct UiTestBench {
     void ScriptPrinter(const std::string& model);
     // Every status read from now on answers this block.
     void ScriptStatus(const std::vector<uint8_t>& block);
+    // The scripted printer afresh: the model, these status blocks (the last one keeps answering),
+    // these replies in order ("!" a failed receive); no message or job recorded yet.
+    void Rescript(const std::string& model, const std::vector<std::vector<uint8_t>>& statuses,
+                  const std::vector<std::string>& replies = {});
+    std::vector<QString> Texts(const std::vector<int32_t>& ids) const;
     QString MachineStoreFile(const QString& relativePath) const {
         return scratch.filePath("machine/" + relativePath);
     }
@@ -55,4 +66,5 @@ struct UiTestBench {
 
   private:
     Spooler* appSpooler_;
+    Clock* appClock_;
 };
