@@ -55,6 +55,7 @@ class EmulatedPrinter {
     const std::string& Address() const { return address_; }
     uint16_t RawPort() const { return rawPort_; }
     std::string StatePath() const { return folder_ + "/state.json"; }
+    std::string JournalPath() const { return folder_ + "/journal.jsonl"; }
 
     // Replaces the faults of the running emulator (NAME[=VALUE] each; empty clears them) and
     // waits until its journal confirms them.
@@ -81,7 +82,6 @@ class EmulatedPrinter {
     PortConnection ConnectControl() const { return PortConnection(address_, controlPort_); }
 
   private:
-    std::string JournalPath() const { return folder_ + "/journal.jsonl"; }
     // What the emulator wrote to stdout and stderr.
     std::string Output() const;
 
