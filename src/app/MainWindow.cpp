@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QMenuBar>
@@ -33,6 +34,15 @@ constexpr QRect kTitleRect(15 + 39, 7, 370 - 15, 42 - 7);
 constexpr QRect kHeaderRect(15, 42, 595 - 15, 60 - 42);
 constexpr QRect kPageComboRect(338, 15, 531 - 338, 30 - 15);
 constexpr QColor kTitleColor(0, 0, 255);
+
+// A long title in a wide font would run under the page list: it shrinks until it ends before it.
+QFont TitleFontToFit(QFont font, const QString& title) {
+    const int room = kPageComboRect.left() - kTitleRect.left() - 4;
+    while (QFontMetrics(font).horizontalAdvance(title) > room && font.pixelSize() > 10) {
+        font.setPixelSize(font.pixelSize() - 1);
+    }
+    return font;
+}
 
 }  // namespace
 
@@ -217,7 +227,8 @@ void MainWindow::PaintBanner(QWidget* client) {
         painter.drawPixmap(QPoint(15, 7), pageIcons_,
                            QRect((k - 1) * kPageIconSize, 0, kPageIconSize, kPageIconSize));
         painter.setPen(kTitleColor);
-        painter.setFont(app_.GetTextFont(10000 * k));
+        painter.setFont(
+            TitleFontToFit(app_.GetTextFont(10000 * k), titles_[static_cast<size_t>(k)]));
         painter.drawText(kTitleRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
                          titles_[static_cast<size_t>(k)]);
     }
