@@ -37,7 +37,8 @@ TEST(Package, HoldsTheInstalledTreeUnderUsr) {
                                       "./usr/share/ppd/servato2/ZENTA_Corvid_2000.ppd",
                                       "./usr/share/ppd/servato2/ZENTA_Corvid_4000.ppd",
                                       "./usr/share/applications/servato2.desktop",
-                                      "./usr/share/man/man1/servato2.1"};
+                                      "./usr/share/man/man1/servato2.1",
+                                      "./usr/share/servato2/Sample.bmp"};
     for (const std::string size : {"16", "32", "48", "256"})
         expected.insert("./usr/share/icons/hicolor/" + size + "x" + size + "/apps/servato2.png");
     for (const std::string folder : {"settings", "manual"}) {
