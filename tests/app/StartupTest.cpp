@@ -5,7 +5,6 @@
 #include <QTimer>
 #include <functional>
 
-#include "TempFolder.h"
 #include "UiTestBench.h"
 #include "app/MainWindow.h"
 #include "app/Startup.h"
@@ -35,22 +34,6 @@ class StartupTest : public ::testing::Test {
     QTemporaryDir lockFolder;
     SingleInstance instance{lockFolder.path()};
 };
-
-TEST(FileCheckTest, StopsAtTheFirstMissingFile) {
-    const std::vector<std::string> files = {"Printer.ini", "L_Refer.ini", "Localize.ini",
-                                            "L_Const.ini", "L_Font.ini",  "Manual.ini",
-                                            "Media.ini"};
-    // Each file missing, with the last one missing too: the earlier one is reported.
-    for (size_t missing = 0; missing <= files.size(); ++missing) {
-        TempFolder folder;
-        for (size_t i = 0; i + 1 < files.size(); ++i)
-            if (i != missing) folder.Write(files[i], "");
-        if (missing == files.size()) folder.Write(files.back(), "");
-        EXPECT_EQ(FirstMissingSettingsFile(folder.Path()),
-                  missing < files.size() ? files[missing] : "");
-    }
-    EXPECT_EQ(FirstMissingSettingsFile(""), "Printer.ini");
-}
 
 TEST_F(StartupTest, RefusalsShowOneMessageAndLeaveTheLockFree) {
     struct Row {
