@@ -36,36 +36,32 @@ class StartupTest : public ::testing::Test {
 };
 
 TEST_F(StartupTest, RefusalsShowOneMessageAndLeaveTheLockFree) {
-    struct Row {
-        const char* name;
-        std::function<void(UiTestBench&)> arrange;
-        int exitCode;
-        QString text;
-    };
-    const std::vector<Row> rows = {
-        {"a necessary file missing", [](auto& b) { b.RemoveSettingsFile("Manual.ini"); }, 1,
-         kMissingFile},
-        {"media table incomplete",
-         [](auto& b) { b.WriteSettingsFile("Media.ini", "MEDIA_NUM=2\nMEDIA01=1,2,3\n"); }, 1,
-         kMissingFile},
-        {"an owned object cannot be made",
-         [](auto&) {
-             ServiceApp::RegisterPictures();
-             RemovePictures();  // the alignment pictures among them
-         },
-         1, bench.app->LoadText(902)},
-        {"no served printer", [](auto&) {}, 0, bench.app->LoadText(904)},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
+    // name, what is wrong, exit code, message
+    const std::vector<std::tuple<const char*, std::function<void(UiTestBench&)>, int, QString>>
+        rows = {
+            {"a necessary file missing", [](auto& b) { b.RemoveSettingsFile("Manual.ini"); }, 1,
+             kMissingFile},
+            {"media table incomplete",
+             [](auto& b) { b.WriteSettingsFile("Media.ini", "MEDIA_NUM=2\nMEDIA01=1,2,3\n"); }, 1,
+             kMissingFile},
+            {"an owned object cannot be made",
+             [](auto&) {
+                 ServiceApp::RegisterPictures();
+                 RemovePictures();  // the alignment pictures among them
+             },
+             1, bench.app->LoadText(902)},
+            {"no served printer", [](auto&) {}, 0, bench.app->LoadText(904)},
+        };
+    for (const auto& [name, arrange, exitCode, text] : rows) {
+        SCOPED_TRACE(name);
         UiTestBench fresh{{.ownSettings = true}};
-        row.arrange(fresh);
-        EXPECT_EQ(Run(fresh), row.exitCode);
+        arrange(fresh);
+        EXPECT_EQ(Run(fresh), exitCode);
         RestorePictures();
         ASSERT_EQ(fresh.messages.messages().size(), 1u);
-        EXPECT_EQ(fresh.messages.messages()[0].text, row.text);
-        EXPECT_EQ(fresh.messages.messages()[0].caption, "Servato 2");
-        EXPECT_EQ(fresh.messages.messages()[0].icon, MessageIcon::Error);
+        const RecordedMessage& shown = fresh.messages.messages()[0];
+        EXPECT_EQ(std::tuple(shown.text, shown.caption, shown.icon),
+                  std::tuple(text, QString("Servato 2"), MessageIcon::Error));
         EXPECT_TRUE(LockReleased());
     }
 }
