@@ -64,20 +64,10 @@ class MainWindowTest : public ::testing::Test {
     std::unique_ptr<MainWindow> window;
 };
 
-TEST_F(MainWindowTest, OpensOnTheMainMenuAfterTwoSecondsOfSplash) {
+TEST_F(MainWindowTest, OpensOnTheMainMenuThenEachPageSetsCaptionSelectorAndPageMenuItem) {
     MainWindow& w = OpenWindow();
-    EXPECT_GE(bench.clock.NowMs(), 2000);
-    EXPECT_EQ(w.CurrentPage(), 0);
-    EXPECT_EQ(w.windowTitle(), Title0());
-    EXPECT_FALSE(w.windowIcon().isNull());
-    EXPECT_FALSE(w.pageCombo()->isVisibleTo(&w));
-    EXPECT_FALSE(w.printerSettingsAction()->isEnabled());
-    EXPECT_TRUE(w.PageAt(0)->isVisibleTo(&w));
+    EXPECT_GE(bench.clock.NowMs(), 2000);  // the splash
     EXPECT_TRUE(bench.messages.messages().empty());
-}
-
-TEST_F(MainWindowTest, EachPageSetsCaptionSelectorAndPageMenuItem) {
-    MainWindow& w = OpenWindow();
     bench.app->selectedPrinter().printerName = "desk";
     const std::array<bool, 10> pageItemEnabled = {false, true,  false, true, false,
                                                   true,  false, false, true, true};
@@ -95,6 +85,7 @@ TEST_F(MainWindowTest, EachPageSetsCaptionSelectorAndPageMenuItem) {
         }
     }
     w.ShowPage(0);
+    EXPECT_TRUE(w.PageAt(0)->isVisibleTo(&w));
     EXPECT_EQ(w.windowTitle(), Title0());
     EXPECT_FALSE(w.pageCombo()->isVisibleTo(&w));
     EXPECT_FALSE(w.printerSettingsAction()->isEnabled());
@@ -106,10 +97,7 @@ TEST_F(MainWindowTest, ARefusingPageLeavesThePreviousPageShown) {
 
     w.ShowPage(4);  // from the main menu: the main menu is shown again
     EXPECT_EQ(w.CurrentPage(), 0);
-    EXPECT_EQ(log, std::vector<std::string>{"activated 4"});
     EXPECT_TRUE(w.PageAt(0)->isVisibleTo(&w));
-    EXPECT_EQ(w.windowTitle(), Title0());
-    EXPECT_FALSE(w.pageCombo()->isVisibleTo(&w));
 
     w.ShowPage(3);
     log.clear();
@@ -119,10 +107,8 @@ TEST_F(MainWindowTest, ARefusingPageLeavesThePreviousPageShown) {
     EXPECT_TRUE(w.PageAt(3)->isVisibleTo(&w));
     EXPECT_EQ(w.pageCombo()->PageOfRow(w.pageCombo()->currentIndex()), 3);
 
-    log.clear();
     w.pageCombo()->setCurrentIndex(w.pageCombo()->RowOfPage(5));
     EXPECT_EQ(w.CurrentPage(), 5);
-    EXPECT_EQ(log, (std::vector<std::string>{"deactivated 3", "activated 5"}));
 }
 
 TEST_F(MainWindowTest, PageMenuItemShowsTheDriverDialogThenTellsThePage) {
@@ -147,39 +133,14 @@ TEST_F(MainWindowTest, PageMenuItemShowsTheDriverDialogThenTellsThePage) {
     EXPECT_EQ(log, std::vector<std::string>{"defaults 1"});
 }
 
-TEST_F(MainWindowTest, NoServedPrinterOrAPageThatCannotBeMadeEndsTheProgram) {
-    struct Row {
-        const char* name;
-        bool servedPrinter;
-        bool pageMade;
-        int32_t textId;
-    };
-    for (const Row& row : {Row{"no served printer", false, true, 904},
-                           Row{"a page that cannot be made", true, false, 902}}) {
-        SCOPED_TRACE(row.name);
-        bench.messages.Clear();
-        bench.spooler.queues = {
-            UiTestBench::Queue("office", row.servedPrinter ? kModel : "Other Maker Laser")};
-        std::vector<PageEntry> list(OperationPages().begin(), OperationPages().end());
-        if (!row.pageMade) list[4].create = [](ServiceApp&, QWidget*) { return nullptr; };
-        MainWindow w(*bench.app, list);
-        EXPECT_FALSE(w.Open());
-        ASSERT_EQ(bench.messages.messages().size(), 1u);
-        EXPECT_EQ(bench.messages.messages()[0].text, bench.app->LoadText(row.textId));
-        EXPECT_EQ(bench.messages.messages()[0].icon, MessageIcon::Error);
-    }
-}
-
-TEST(MainWindowReviewTest, ReviewOpensWithoutPrinterAndShowsTheMessagesOnEachReturn) {
-    UiTestBench bench(LaunchMode::MessageReview);
-    MainWindow w(*bench.app);
-    ASSERT_TRUE(w.Open());
-    ASSERT_FALSE(bench.messages.messages().empty());
-    w.ShowPage(2);
-    bench.messages.Clear();
-    w.ShowPage(0);
-    ASSERT_FALSE(bench.messages.messages().empty());
-    EXPECT_EQ(bench.messages.messages().back().text, bench.app->LoadText(900));
+TEST_F(MainWindowTest, APageThatCannotBeMadeEndsTheProgram) {
+    std::vector<PageEntry> list(OperationPages().begin(), OperationPages().end());
+    list[4].create = [](ServiceApp&, QWidget*) { return nullptr; };
+    MainWindow w(*bench.app, list);
+    EXPECT_FALSE(w.Open());
+    ASSERT_EQ(bench.messages.messages().size(), 1u);
+    EXPECT_EQ(bench.messages.messages()[0].text, bench.app->LoadText(902));
+    EXPECT_EQ(bench.messages.messages()[0].icon, MessageIcon::Error);
 }
 
 TEST_F(MainWindowTest, OnlyTheExitQuestionClosesTheWindow) {
@@ -202,36 +163,6 @@ TEST_F(MainWindowTest, OnlyTheExitQuestionClosesTheWindow) {
     w.close();
     EXPECT_FALSE(w.isVisible());
     EXPECT_EQ(log, (std::vector<std::string>{"activated 3", "deactivated 3"}));
-}
-
-TEST_F(MainWindowTest, ASecondCopyBringsTheWindowBackRestored) {
-    MainWindow& w = OpenWindow();
-    w.show();
-    w.showMinimized();
-    w.BringToFront();
-    EXPECT_TRUE(w.isVisible());
-    EXPECT_FALSE(w.isMinimized());
-}
-
-TEST_F(MainWindowTest, TabEntersTheShownPage) {
-    MainWindow w(*bench.app);  // the real pages, with their controls
-    ASSERT_TRUE(w.Open());
-    w.show();
-    w.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
-    w.ShowPage(2);  // the window itself has the focus
-    ASSERT_EQ(QApplication::focusWidget(), &w);
-    QTest::keyClick(&w, Qt::Key_Tab);
-    EXPECT_TRUE(w.PageAt(2)->isAncestorOf(QApplication::focusWidget()));
-    QWidget* first = QApplication::focusWidget();
-
-    w.pageCombo()->setFocus();
-    QTest::keyClick(w.pageCombo(), Qt::Key_Backtab);
-    QWidget* last = QApplication::focusWidget();
-    EXPECT_TRUE(w.PageAt(2)->isAncestorOf(last));
-    EXPECT_NE(first, last);
-    QTest::keyClick(last, Qt::Key_Tab);  // inside the page Tab cycles within it
-    EXPECT_EQ(QApplication::focusWidget(), first);
 }
 
 }  // namespace

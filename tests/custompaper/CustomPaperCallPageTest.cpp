@@ -16,13 +16,6 @@ namespace {
 
 constexpr const char* kModel = "ZENTA Corvid 4000";
 
-// Three list records: 'N' a slot registered as "N", '-' an unregistered one.
-std::string ListReply(const std::string& marks) {
-    std::string text = "EX:0000001D";
-    for (char c : marks) text += HexText(ListRecord(c == 'N', c == 'N' ? "N" : ""));
-    return text + ";";
-}
-
 class CallPageTest : public ::testing::Test {
   protected:
     void SetUp() override {

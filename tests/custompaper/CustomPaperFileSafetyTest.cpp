@@ -51,40 +51,36 @@ bool WithFullDisk() {
 }
 
 TEST(CustomPaperFileSafety, AFailedWriteLeavesTheFileAsItWas) {
-    struct Row {
-        const char* what;
-        const char* model;
-        std::function<bool()> inChild;
-        mode_t folderMode = 0755;
-        mode_t fileMode = 0666;
-        bool folderInPlace = false;
-    };
-    const std::vector<Row> rows = {
-        {"a file of another model", "ZENTA Heron 9000", nullptr},
-        {"a folder without write permission", kModel, AsUserWithoutRights, 0555},
-        {"a file without write permission", kModel, AsUserWithoutRights, 0777, 0444},
-        {"a full disk", kModel, WithFullDisk},
-        {"a folder in the file's place", kModel, nullptr, 0755, 0755, true},
-    };
-    for (const Row& row : rows) {
+    // what, the file's model, what the writing child takes on (none: no child), the folder's and
+    // the file's modes, a folder in the file's place
+    const std::vector<
+        std::tuple<const char*, const char*, std::function<bool()>, mode_t, mode_t, bool>>
+        rows = {
+            {"another model", "ZENTA Heron 9000", nullptr, 0755, 0666, false},
+            {"a folder without write permission", kModel, AsUserWithoutRights, 0555, 0666, false},
+            {"a file without write permission", kModel, AsUserWithoutRights, 0777, 0444, false},
+            {"a full disk", kModel, WithFullDisk, 0755, 0666, false},
+            {"a folder in the file's place", kModel, nullptr, 0755, 0755, true},
+        };
+    for (const auto& [what, model, inChild, folderMode, fileMode, folderInPlace] : rows) {
         const TempFolder temp;
         const std::string folder = temp.Path() + "/files";
         const std::string path = folder + "/Kept.zcf";
         ASSERT_EQ(::mkdir(folder.c_str(), 0755), 0);
         CustomPaperFile file(FixedTime);
-        ASSERT_EQ(row.folderInPlace ? ::mkdir(path.c_str(), 0755)
-                                    : file.Write(path, kModel, 1, Numbered(1)),
-                  0);
+        ASSERT_EQ(
+            folderInPlace ? ::mkdir(path.c_str(), 0755) : file.Write(path, kModel, 1, Numbered(1)),
+            0);
         const std::string before = ReadFileText(path);
         ::chmod(temp.Path().c_str(), 0755);
-        ::chmod(folder.c_str(), row.folderMode);
-        ::chmod(path.c_str(), row.fileMode);
-        const int result = row.inChild ? WriteInChild(row.inChild, path)
-                                       : file.Write(path, row.model, 2, Numbered(2));
+        ::chmod(folder.c_str(), folderMode);
+        ::chmod(path.c_str(), fileMode);
+        const int result =
+            inChild ? WriteInChild(inChild, path) : file.Write(path, model, 2, Numbered(2));
         ::chmod(folder.c_str(), 0755);
-        EXPECT_EQ(result, -1) << row.what;
-        EXPECT_EQ(ReadFileText(path), before) << row.what;
-        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 1) << row.what;
+        EXPECT_EQ(result, -1) << what;
+        EXPECT_EQ(ReadFileText(path), before) << what;
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 1) << what;
     }
 }
 

