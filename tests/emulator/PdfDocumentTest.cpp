@@ -80,13 +80,6 @@ TEST(PdfDocument, ReadsEachPagesSizeAndTextThroughItsFonts) {
           "<0001> Tj ET",
           "<< /Type /Font /Subtype /Type0 /ToUnicode 7 0 R >>", kToUnicode},
          {{50, "Hi i\nH"}}},
-        {"a tree that lists itself, and a kid that is missing",
-         {kCatalog, "<< /Type /Pages /Kids [2 0 R 3 0 R 9 0 R] /MediaBox [0 0 60 200] >>",
-          "<< /Type /Page /Parent 2 0 R >>"},
-         {{60, ""}}},
-        {"a root without a page tree: the page objects in file order",
-         {"<< /Type /Page /MediaBox [0 0 70 200] /Contents 2 0 R >>", "S:(Loose) Tj"},
-         {{70, "Loose"}}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
