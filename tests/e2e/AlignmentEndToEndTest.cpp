@@ -5,12 +5,8 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
-#include <chrono>
-#include <sstream>
-#include <thread>
 
 #include "EndToEndBench.h"
-#include "FileText.h"
 #include "maintenance/ManualAlignmentPage.h"
 #include "pagekit/AlignmentValueBox.h"
 #include "platform/SystemClock.h"
@@ -44,16 +40,6 @@ class AlignmentEndToEndTest : public ::testing::Test {
         for (int c = 0; c < 8; ++c) {
             const int id = ManualAlignmentPage::ValueBoxId(AlignmentDirection::Bidirectional, k, c);
             Find<AlignmentValueBox>(page, id)->setText(QString::number(values[c]));
-        }
-    }
-    // A key of the emulator's state once `accept` takes its value, else its last value.
-    std::string WaitForState(const std::string& key, bool (*accept)(const std::string&)) const {
-        const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-        for (std::string value;; std::this_thread::sleep_for(std::chrono::milliseconds(5))) {
-            std::istringstream lines(ReadFileText(e2e.printer.StatePath()));
-            for (std::string line; std::getline(lines, line);)
-                if (line.starts_with(key + "=")) value = line.substr(key.size() + 1);
-            if (accept(value) || std::chrono::steady_clock::now() >= end) return value;
         }
     }
 
@@ -98,15 +84,16 @@ TEST_F(AlignmentEndToEndTest, SaveStoresTheValuesAndLeavingDropsTheHeldOnes) {
     SetRow(page, 1, {7, 5, 5, 5, 5, 5, 5, 5});
     Find<QPushButton>(page, 1145)->click();
     EXPECT_EQ(
-        WaitForState("heldAlignmentBi", [](auto& v) { return v.starts_with("0:7,"); }).substr(0, 4),
+        e2e.printer.WaitForState("heldAlignmentBi", [](auto& v) { return v.starts_with("0:7,"); })
+            .substr(0, 4),
         "0:7,");
     e2e.window->ShowPage(9);
     e2e.Snapshot("page9.png");
 
     EXPECT_EQ(e2e.bench.messages.texts(), (std::vector<QString>{e2e.Text(80903), e2e.Text(80902)}));
-    EXPECT_EQ(WaitForState("heldAlignmentBi", [](auto& v) { return v.empty(); }), "");
+    EXPECT_EQ(e2e.printer.WaitForState("heldAlignmentBi", [](auto& v) { return v.empty(); }), "");
     // Of the 64 values saved, #2 (indexes 0x10-0x17) holds its row; the dropped 7 of #1 is not.
-    const std::string saved = WaitForState("alignmentBi", [](auto&) { return true; });
+    const std::string saved = e2e.printer.WaitForState("alignmentBi", [](auto&) { return true; });
     EXPECT_EQ(saved.substr(32, 16), "0102030406070809");
     EXPECT_NE(saved.substr(0, 2), "07");
 }

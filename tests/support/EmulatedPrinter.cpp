@@ -190,6 +190,21 @@ std::vector<JournalEntry> EmulatedPrinter::WaitForJournal(const Match& match, si
     return found;
 }
 
+std::string EmulatedPrinter::WaitForState(const std::string& key,
+                                          const std::function<bool(const std::string&)>& accept,
+                                          int timeoutMs) const {
+    std::string value;
+    Eventually(
+        [&] {
+            std::istringstream lines(ReadFileText(StatePath()));
+            for (std::string line; std::getline(lines, line);)
+                if (line.starts_with(key + "=")) value = line.substr(key.size() + 1);
+            return accept(value);
+        },
+        timeoutMs);
+    return value;
+}
+
 EmulatedPrinter::Match EmulatedPrinter::Event(const std::string& event) {
     return [event](const JournalEntry& entry) { return entry.Text("event") == event; };
 }

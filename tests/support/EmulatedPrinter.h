@@ -66,6 +66,11 @@ class EmulatedPrinter {
                                              int timeoutMs = 10000) const;
     // Journal entries of one event ("job", "query", "faults", "start", ...), e.g. Event("job").
     static Match Event(const std::string& event);
+    // The value of a key of the printer's state file once `accept` takes it, or its last value
+    // when timeoutMs has passed.
+    std::string WaitForState(const std::string& key,
+                             const std::function<bool(const std::string&)>& accept,
+                             int timeoutMs = 10000) const;
     // Waits until the printer reports itself ready (status code 4), e.g. once a job's work is done.
     ::testing::AssertionResult WaitUntilReady(int timeoutMs = 10000) const;
 
