@@ -37,10 +37,13 @@ int StatusCodeAt(const std::string& address, uint16_t snmpPort) {
     pollfd entry{fd, POLLIN, 0};
     const ssize_t count = poll(&entry, 1, 500) == 1 ? recv(fd, answer.data(), answer.size(), 0) : 0;
     close(fd);
-    // The reply's marker line follows the GetResponse's header.
+    // The reply's marker line follows the GetResponse's header; the block's first field is the
+    // status code: 01, its length 1, the code.
     const std::string text(answer.begin(), answer.begin() + std::max<ssize_t>(count, 0));
-    const size_t marker = text.find("@BDC ST2");
-    return marker == std::string::npos ? -1 : wire::StatusCodeOf(wire::Text(text.substr(marker)));
+    const size_t marker = text.find("@BDC ST2\r\n");
+    const size_t at = marker + 12;  // past the line and the block's length word
+    return marker != std::string::npos && at + 3 <= text.size() && text[at] == 0x01 ? text[at + 2]
+                                                                                    : -1;
 }
 
 }  // namespace

@@ -1,7 +1,5 @@
 #include "JobBytes.h"
 
-#include <algorithm>
-
 namespace wire {
 
 namespace {
@@ -94,19 +92,6 @@ Bytes StatusReply(const Bytes& block) {
 
 Bytes Reply(std::string_view text) {
     return Concat({Text(kReplyLine), Text(text)});
-}
-
-int StatusCodeOf(const Bytes& reply) {
-    const Bytes line = Text(kStatusLine);
-    if (reply.size() < line.size() + 2 || !std::equal(line.begin(), line.end(), reply.begin())) {
-        return -1;
-    }
-    const size_t end = std::min(
-        reply.size(), line.size() + 2 + (reply[line.size()] | reply[line.size() + 1] << 8));
-    for (size_t at = line.size() + 2; at + 2 < end; at += 2 + reply[at + 1]) {
-        if (reply[at] == 0x01 && reply[at + 1] >= 1) return reply[at + 2];
-    }
-    return -1;
 }
 
 Bytes WrappedRequest(const Bytes& command) {

@@ -39,8 +39,6 @@ Bytes Block(const Bytes& fields);
 Bytes StatusReply(const Bytes& block);
 // "@BDC PS\r\n" and the text.
 Bytes Reply(std::string_view text);
-// The status code (first field 01) of a "@BDC ST2" reply at the start of the bytes; -1 when none.
-int StatusCodeOf(const Bytes& reply);
 
 // The wrapped channel's GetRequest for a command: single-byte lengths, community "tarnel", every
 // byte of 0x80 or more escaped as 0x81, byte - 0x80.
