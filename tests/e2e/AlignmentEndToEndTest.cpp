@@ -30,16 +30,13 @@ class AlignmentEndToEndTest : public ::testing::Test {
   protected:
     void SetUp() override { ASSERT_TRUE(e2e.Start()); }
 
-    template <typename Control>
-    static Control* Find(QWidget* page, int id) {
-        return EndToEndBench::Find<Control>(page, id);
-    }
     // Checks dot size #k on page 8 and types the values of its row.
     static void SetRow(Page* page, int k, const std::vector<int>& values) {
-        if (!Find<QCheckBox>(page, 1163 + k)->isChecked()) Find<QCheckBox>(page, 1163 + k)->click();
+        auto* dotSize = EndToEndBench::Find<QCheckBox>(page, 1163 + k);
+        if (!dotSize->isChecked()) dotSize->click();
         for (int c = 0; c < 8; ++c) {
             const int id = ManualAlignmentPage::ValueBoxId(AlignmentDirection::Bidirectional, k, c);
-            Find<AlignmentValueBox>(page, id)->setText(QString::number(values[c]));
+            EndToEndBench::Find<AlignmentValueBox>(page, id)->setText(QString::number(values[c]));
         }
     }
 
@@ -50,15 +47,15 @@ class AlignmentEndToEndTest : public ::testing::Test {
 TEST_F(AlignmentEndToEndTest, AutomaticAdjustmentWaitsUntilThePrinterHasReadBothDotSizes) {
     Page* page = e2e.OpenPage(1011, 1);
     ASSERT_NE(page, nullptr);
-    auto* media = Find<QComboBox>(page, 1096);
+    auto* media = e2e.Find<QComboBox>(page, 1096);
     media->setCurrentIndex(media->findText("Singleweight Matte Paper"));
-    Find<QCheckBox>(page, 1169)->click();
-    Find<QCheckBox>(page, 1171)->click();
+    e2e.Find<QCheckBox>(page, 1169)->click();
+    e2e.Find<QCheckBox>(page, 1171)->click();
     e2e.Snapshot("page1.png");
     int64_t shownAt = 0;
     e2e.bench.messages.OnShow([&](const RecordedMessage&) { shownAt = clock.NowMs(); });
     const int64_t start = clock.NowMs();
-    Find<QPushButton>(page, 1053)->click();
+    e2e.Find<QPushButton>(page, 1053)->click();
 
     EXPECT_EQ(e2e.bench.messages.texts(), std::vector<QString>{e2e.Text(10900)});
     EXPECT_GE(shownAt - start, 2 * 120000);  // the printer reads each dot size for 120 s
@@ -77,12 +74,12 @@ TEST_F(AlignmentEndToEndTest, AutomaticAdjustmentWaitsUntilThePrinterHasReadBoth
 TEST_F(AlignmentEndToEndTest, SaveStoresTheValuesAndLeavingDropsTheHeldOnes) {
     Page* page = e2e.OpenPage(1018, 8);
     ASSERT_NE(page, nullptr);
-    Find<QLineEdit>(page, 1098)->setText("5");
+    e2e.Find<QLineEdit>(page, 1098)->setText("5");
     SetRow(page, 2, {1, 2, 3, 4, 6, 7, 8, 9});
     e2e.Snapshot("page8.png");
-    Find<QPushButton>(page, 1102)->click();
+    e2e.Find<QPushButton>(page, 1102)->click();
     SetRow(page, 1, {7, 5, 5, 5, 5, 5, 5, 5});
-    Find<QPushButton>(page, 1145)->click();
+    e2e.Find<QPushButton>(page, 1145)->click();
     EXPECT_EQ(
         e2e.printer.WaitForState("heldAlignmentBi", [](auto& v) { return v.starts_with("0:7,"); })
             .substr(0, 4),
