@@ -3,45 +3,19 @@
 #include <unistd.h>
 
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "ReferenceLines.h"
+#include "ScratchFolder.h"
 #include "config/KeyValueFile.h"
 #include "config/MediaTable.h"
 #include "config/TextCatalog.h"
 
 namespace {
-
-// One folder per fuzzing process, removed when it exits; every settings file name points at the
-// same input.
-class InputFolder {
-  public:
-    InputFolder() {
-        // Memory-backed where there is such a folder: the input is rewritten for every run.
-        path_ = "/dev/shm/fuzz-config-XXXXXX";
-        if (::mkdtemp(path_.data()) == nullptr) {
-            path_ = "/tmp/fuzz-config-XXXXXX";
-            if (::mkdtemp(path_.data()) == nullptr) std::abort();
-        }
-        for (const char* name : kLinks) {
-            if (::symlink("Media.ini", (path_ + "/" + name).c_str()) != 0) std::abort();
-        }
-    }
-    ~InputFolder() {
-        for (const char* name : kLinks) ::unlink((path_ + "/" + name).c_str());
-        ::unlink((path_ + "/Media.ini").c_str());
-        ::rmdir(path_.c_str());
-    }
-    const std::string& Path() const { return path_; }
-
-  private:
-    static constexpr const char* kLinks[] = {"Localize.ini", "L_Const.ini", "L_Refer.ini"};
-    std::string path_;
-};
 
 // The text before the first '=' or ':' of the first line, so that the fuzzer reaches real keys
 // and alias chains.
@@ -50,33 +24,8 @@ std::string_view KeyFromInput(std::string_view input) {
     return input.substr(0, end == std::string_view::npos ? input.size() : end);
 }
 
-// The line format read the plain way, byte by byte: the reader must agree with it exactly.
-std::vector<std::string_view> Pieces(std::string_view text) {
-    std::vector<std::string_view> pieces;
-    size_t i = 0;
-    while (i < text.size()) {
-        const size_t start = i;
-        size_t length = 0;
-        bool lineEnd = false;
-        while (i < text.size()) {
-            if (text[i] == '\n') {
-                i += 1;
-                lineEnd = true;
-            } else if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
-                i += 2;
-                lineEnd = true;
-            }
-            if (lineEnd || length == KeyValueFile::kMaxLineLength) break;
-            ++i;
-            ++length;
-        }
-        pieces.push_back(text.substr(start, length));
-    }
-    return pieces;
-}
-
 std::optional<std::string> ReferenceLookup(std::string_view text, std::string_view key) {
-    const std::vector<std::string_view> pieces = Pieces(text);
+    const std::vector<std::string_view> pieces = ReferenceLines(text, KeyValueFile::kMaxLineLength);
     std::string wanted(key);
     for (int hop = 0; hop <= KeyValueFile::kMaxAliasHops; ++hop) {
         const std::string_view* found = nullptr;
@@ -100,16 +49,17 @@ std::optional<std::string> ReferenceLookup(std::string_view text, std::string_vi
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static const InputFolder inputFolder;
-    const std::string& folder = inputFolder.Path();
-    const std::string path = folder + "/Media.ini";
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (file == nullptr) return 0;
-    std::fwrite(data, 1, size, file);
-    std::fclose(file);
+    static const ScratchFolder scratch("fuzz-config");
+    static const bool linked = [] {
+        for (const char* name : {"Localize.ini", "L_Const.ini", "L_Refer.ini"})
+            if (::symlink("Media.ini", (scratch.Path() + "/" + name).c_str()) != 0) std::abort();
+        return true;
+    }();
+    if (!linked || !scratch.Write("Media.ini", data, size)) return 0;
+    const std::string& folder = scratch.Path();
 
     const std::string_view input(reinterpret_cast<const char*>(data), size);
-    const KeyValueFile settings(path);
+    const KeyValueFile settings(folder + "/Media.ini");
     for (std::string_view key : {std::string_view("A"), std::string_view("MEDIA_NUM"),
                                  std::string_view(""), KeyFromInput(input)}) {
         if (settings.Lookup(key) != ReferenceLookup(input, key)) std::abort();

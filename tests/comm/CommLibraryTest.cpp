@@ -7,73 +7,52 @@
 
 namespace {
 
-class CommLibraryTest : public ::testing::Test {
-  protected:
-    void SetUp() override { complete.Reset(); }
-    void UseLibrary(const std::string& name) {
-        spooler.UseLibrary(ScriptedLibrary::Folder(), name);
-    }
-
-    SubstituteSpooler spooler;
+// The library the queue's driver names, by its initialize and release results.
+TEST(CommLibraryTest, LoadsTheDriversLibraryWhenAllNamesResolveAndItInitializes) {
     ScriptedLibrary complete{ScriptedLibrary::Folder() + ScriptedLibrary::CompleteName()};
-};
+    struct Row {
+        std::string library;  // empty: the driver names none
+        int32_t initialize, release;
+        bool loaded, held, unloaded;
+    };
+    const Row rows[] = {
+        {ScriptedLibrary::CompleteName(), 0, 0, true, true, true},
+        {ScriptedLibrary::CompleteName(), 1, -5, false, true, true},
+        {ScriptedLibrary::CompleteName(), -1, 1, false, true, false},
+        // Eleven of the twelve names: the module stays loaded, the names that resolved work.
+        {ScriptedLibrary::IncompleteName(), 0, 0, false, true, true},
+        {"libnot_there.so", 0, 0, false, false, true},
+        {"", 0, 0, false, false, true},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.library + " " + std::to_string(row.initialize));
+        complete.Reset();
+        complete.SetResult("RQInitialize", row.initialize);
+        complete.SetResult("RQRelease", row.release);
+        SubstituteSpooler spooler;
+        spooler.folder = ScriptedLibrary::Folder();
+        if (!row.library.empty()) spooler.attributes["RQAPII"] = row.library;
+        CommLibrary library(spooler);
+        EXPECT_EQ(library.OpenChannel(1, "Corvid", 4), -100);
+        EXPECT_EQ(library.Load("Corvid", false), row.loaded);
+        EXPECT_EQ(library.IsLoaded(), row.held);
+        EXPECT_EQ(library.OpenChannel(1, "Corvid", 4), row.held ? 7 : -100);
+        if (row.loaded) {
+            EXPECT_TRUE(library.Load("Corvid", false)) << "already loaded";
+        }
+        EXPECT_EQ(library.Unload(), row.unloaded);
+        EXPECT_FALSE(library.IsLoaded());
+    }
+}
 
-TEST_F(CommLibraryTest, LoadsTheDriversLibraryOrTheOneBesideTheProgram) {
-    UseLibrary(ScriptedLibrary::CompleteName());
+// By name the program's own folder comes first: the build lays the real library out beside the
+// programs, as an installation does.
+TEST(CommLibraryTest, ByNameTheLibraryBesideTheProgramComesFirst) {
+    SubstituteSpooler spooler;
+    spooler.UseLibrary(ScriptedLibrary::Folder(), ScriptedLibrary::CompleteName());
     CommLibrary library(spooler);
-    EXPECT_EQ(library.Send(1, nullptr, 0), -100);
-    // By name the program's own folder comes first: the build lays the real library out beside
-    // the programs, as an installation does.
     EXPECT_TRUE(library.Load("Corvid", true));
     EXPECT_NE(library.OpenChannel(1, "Corvid", 4), 7);
-    library.Unload();
-
-    EXPECT_TRUE(library.Load("Corvid", false));
-    EXPECT_TRUE(library.IsLoaded());
-    EXPECT_TRUE(library.Load("Corvid", false));
-    EXPECT_EQ(library.OpenChannel(1, "Corvid", 4), 7);
-    EXPECT_TRUE(library.Unload());
-    EXPECT_FALSE(library.IsLoaded());
-    EXPECT_EQ(library.OpenChannel(1, "Corvid", 4), -100);
-    EXPECT_EQ(library.Receive(7, nullptr, nullptr, 0), -100);
-}
-
-TEST_F(CommLibraryTest, ElevenNamesLoadTheModuleButReportFailureUntilUnload) {
-    UseLibrary(ScriptedLibrary::IncompleteName());
-    CommLibrary library(spooler);
-    EXPECT_FALSE(library.Load("Corvid", false));
-    EXPECT_TRUE(library.IsLoaded());
-    // The names that resolved still work.
-    EXPECT_EQ(library.OpenChannel(1, "Corvid", 4), 7);
-    EXPECT_TRUE(library.Load("Corvid", false));  // already loaded
-    library.Unload();
-    EXPECT_FALSE(library.IsLoaded());
-}
-
-TEST_F(CommLibraryTest, InitializeAndReleaseResultsDecide) {
-    UseLibrary(ScriptedLibrary::CompleteName());
-    // Initialize's result, whether the load succeeds; release's result, whether unload does.
-    const std::tuple<int32_t, bool, int32_t, bool> rows[] = {
-        {0, true, 0, true}, {1, false, -5, true}, {-1, false, 1, false}};
-    for (const auto& [initialize, loaded, release, released] : rows) {
-        complete.Reset();
-        complete.SetResult("RQInitialize", initialize);
-        complete.SetResult("RQRelease", release);
-        CommLibrary library(spooler);
-        EXPECT_EQ(library.Load("Corvid", false), loaded) << initialize;
-        EXPECT_TRUE(library.IsLoaded());
-        EXPECT_EQ(library.Unload(), released) << release;
-    }
-}
-
-TEST_F(CommLibraryTest, NothingToLoadWithoutTheDriversAttribute) {
-    CommLibrary library(spooler);
-    spooler.folder = ScriptedLibrary::Folder();
-    EXPECT_FALSE(library.Load("Corvid", false));
-    EXPECT_FALSE(library.IsLoaded());
-    spooler.attributes["RQAPII"] = "libnot_there.so";
-    EXPECT_FALSE(library.Load("Corvid", false));
-    EXPECT_FALSE(library.IsLoaded());
 }
 
 }  // namespace

@@ -7,8 +7,6 @@
 
 namespace {
 
-using Bytes = std::vector<uint8_t>;
-
 class CompletionWaitTest : public LinkFixture {
   protected:
     // One status answer per read, in order; the last one stays.
@@ -71,10 +69,6 @@ TEST_F(CompletionWaitTest, ThreeReadyPollsInARowFinishIt) {
         // A poll that is busy at its first read skips the re-reads' 200 ms.
         EXPECT_NEAR(Elapsed(), 30210 + 1210 * (row.polls - 1), 200);
     }
-    ASSERT_EQ(spooler.jobs.size(), 1u);
-    EXPECT_EQ(spooler.jobs[0].printer, kPrinter);
-    EXPECT_EQ(spooler.jobs[0].title, "TAVO Command");
-    EXPECT_EQ(spooler.jobs[0].bytes, wire::CleaningJob());
 }
 
 TEST_F(CompletionWaitTest, FailuresCancelAndTheTimeLimitEndTheWait) {

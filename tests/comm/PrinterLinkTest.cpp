@@ -66,12 +66,7 @@ TEST_F(PrinterLinkTest, NoChannelWithoutAFullyCapableTypeOrALibrary) {
     EXPECT_EQ(offered.Query(kPrinter, Text("VI"), reply, 100), -1);
 
     PrinterLink none(nullptr, clock);
-    StatusReply status;
-    EXPECT_EQ(none.SelectChannelType(kPrinter), -1);
     EXPECT_EQ(none.OpenChannel(kPrinter), -1);
-    EXPECT_EQ(none.ReadStatus(7, status), -1);
-    EXPECT_EQ(none.Exchange(7, Text("VI"), reply, 100), -1);
-    EXPECT_EQ(none.Query(kPrinter, Text("VI"), reply, 100), -1);
     EXPECT_EQ(none.WaitUntilReady(kPrinter, {}), -1);
     EXPECT_FALSE(none.DeviceDescriptionMatches(kPrinter, "ZENTA Corvid 4000"));
 }
@@ -87,7 +82,6 @@ TEST_F(PrinterLinkTest, ReadStatusTakesTheBlockAfterTheFirstLineEnd) {
     const std::vector<Row> rows = {
         {"busy block", 24, StatusWithCode(3), 24, false},
         {"no line end keeps the block", 9, Text("@BDC ST2"), 9, true},
-        {"length 0 refused", 12, StatusLine({0x00, 0x00, 0x01}), -1, false},
         {"nothing after the line end", 10, StatusLine({}), -1, false},
         {"library failure", -5, StatusWithCode(3), -5, true},
         {"library answers 0", 0, StatusWithCode(3), 0, true},

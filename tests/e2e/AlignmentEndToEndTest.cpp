@@ -5,12 +5,8 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
-#include <chrono>
-#include <sstream>
-#include <thread>
 
 #include "EndToEndBench.h"
-#include "FileText.h"
 #include "maintenance/ManualAlignmentPage.h"
 #include "pagekit/AlignmentValueBox.h"
 #include "platform/SystemClock.h"
@@ -34,26 +30,13 @@ class AlignmentEndToEndTest : public ::testing::Test {
   protected:
     void SetUp() override { ASSERT_TRUE(e2e.Start()); }
 
-    template <typename Control>
-    static Control* Find(QWidget* page, int id) {
-        return EndToEndBench::Find<Control>(page, id);
-    }
     // Checks dot size #k on page 8 and types the values of its row.
     static void SetRow(Page* page, int k, const std::vector<int>& values) {
-        if (!Find<QCheckBox>(page, 1163 + k)->isChecked()) Find<QCheckBox>(page, 1163 + k)->click();
+        auto* dotSize = EndToEndBench::Find<QCheckBox>(page, 1163 + k);
+        if (!dotSize->isChecked()) dotSize->click();
         for (int c = 0; c < 8; ++c) {
             const int id = ManualAlignmentPage::ValueBoxId(AlignmentDirection::Bidirectional, k, c);
-            Find<AlignmentValueBox>(page, id)->setText(QString::number(values[c]));
-        }
-    }
-    // A key of the emulator's state once `accept` takes its value, else its last value.
-    std::string WaitForState(const std::string& key, bool (*accept)(const std::string&)) const {
-        const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-        for (std::string value;; std::this_thread::sleep_for(std::chrono::milliseconds(5))) {
-            std::istringstream lines(ReadFileText(e2e.printer.StatePath()));
-            for (std::string line; std::getline(lines, line);)
-                if (line.starts_with(key + "=")) value = line.substr(key.size() + 1);
-            if (accept(value) || std::chrono::steady_clock::now() >= end) return value;
+            EndToEndBench::Find<AlignmentValueBox>(page, id)->setText(QString::number(values[c]));
         }
     }
 
@@ -64,15 +47,15 @@ class AlignmentEndToEndTest : public ::testing::Test {
 TEST_F(AlignmentEndToEndTest, AutomaticAdjustmentWaitsUntilThePrinterHasReadBothDotSizes) {
     Page* page = e2e.OpenPage(1011, 1);
     ASSERT_NE(page, nullptr);
-    auto* media = Find<QComboBox>(page, 1096);
+    auto* media = e2e.Find<QComboBox>(page, 1096);
     media->setCurrentIndex(media->findText("Singleweight Matte Paper"));
-    Find<QCheckBox>(page, 1169)->click();
-    Find<QCheckBox>(page, 1171)->click();
+    e2e.Find<QCheckBox>(page, 1169)->click();
+    e2e.Find<QCheckBox>(page, 1171)->click();
     e2e.Snapshot("page1.png");
     int64_t shownAt = 0;
     e2e.bench.messages.OnShow([&](const RecordedMessage&) { shownAt = clock.NowMs(); });
     const int64_t start = clock.NowMs();
-    Find<QPushButton>(page, 1053)->click();
+    e2e.Find<QPushButton>(page, 1053)->click();
 
     EXPECT_EQ(e2e.bench.messages.texts(), std::vector<QString>{e2e.Text(10900)});
     EXPECT_GE(shownAt - start, 2 * 120000);  // the printer reads each dot size for 120 s
@@ -91,22 +74,23 @@ TEST_F(AlignmentEndToEndTest, AutomaticAdjustmentWaitsUntilThePrinterHasReadBoth
 TEST_F(AlignmentEndToEndTest, SaveStoresTheValuesAndLeavingDropsTheHeldOnes) {
     Page* page = e2e.OpenPage(1018, 8);
     ASSERT_NE(page, nullptr);
-    Find<QLineEdit>(page, 1098)->setText("5");
+    e2e.Find<QLineEdit>(page, 1098)->setText("5");
     SetRow(page, 2, {1, 2, 3, 4, 6, 7, 8, 9});
     e2e.Snapshot("page8.png");
-    Find<QPushButton>(page, 1102)->click();
+    e2e.Find<QPushButton>(page, 1102)->click();
     SetRow(page, 1, {7, 5, 5, 5, 5, 5, 5, 5});
-    Find<QPushButton>(page, 1145)->click();
+    e2e.Find<QPushButton>(page, 1145)->click();
     EXPECT_EQ(
-        WaitForState("heldAlignmentBi", [](auto& v) { return v.starts_with("0:7,"); }).substr(0, 4),
+        e2e.printer.WaitForState("heldAlignmentBi", [](auto& v) { return v.starts_with("0:7,"); })
+            .substr(0, 4),
         "0:7,");
     e2e.window->ShowPage(9);
     e2e.Snapshot("page9.png");
 
     EXPECT_EQ(e2e.bench.messages.texts(), (std::vector<QString>{e2e.Text(80903), e2e.Text(80902)}));
-    EXPECT_EQ(WaitForState("heldAlignmentBi", [](auto& v) { return v.empty(); }), "");
+    EXPECT_EQ(e2e.printer.WaitForState("heldAlignmentBi", [](auto& v) { return v.empty(); }), "");
     // Of the 64 values saved, #2 (indexes 0x10-0x17) holds its row; the dropped 7 of #1 is not.
-    const std::string saved = WaitForState("alignmentBi", [](auto&) { return true; });
+    const std::string saved = e2e.printer.WaitForState("alignmentBi", [](auto&) { return true; });
     EXPECT_EQ(saved.substr(32, 16), "0102030406070809");
     EXPECT_NE(saved.substr(0, 2), "07");
 }

@@ -7,7 +7,6 @@
 #include <QListView>
 
 #include "EndToEndBench.h"
-#include "FileText.h"
 #include "custompaper/CustomPaperSlotTable.h"
 #include "custompaper/PrinterSlotMemory.h"
 
@@ -43,8 +42,7 @@ TEST(CustomPaperEndToEndTest, SlotThreeComesBackAfterARestartAndIsCalled) {
     e2e.Find<QAbstractButton>(page, 1002)->click();
     EXPECT_EQ(e2e.bench.messages.texts(), (std::vector<QString>{e2e.Text(40901), e2e.Text(40902)}));
     ASSERT_EQ(e2e.printer.WaitForJournal(EmulatedPrinter::Event("job"), 4).size(), 4u);
-    e2e.printer.Stop();  // saves its state
-    EXPECT_NE(ReadFileText(e2e.printer.StatePath()).find("\nselectedSlot=3\n"), std::string::npos);
+    EXPECT_EQ(e2e.printer.WaitForState("selectedSlot", [](auto& v) { return v == "3"; }), "3");
 }
 
 }  // namespace

@@ -4,10 +4,7 @@
 
 #include <QAbstractButton>
 #include <QLabel>
-#include <chrono>
 #include <filesystem>
-#include <fstream>
-#include <thread>
 
 #include "ChildProcess.h"
 #include "EndToEndBench.h"
@@ -30,17 +27,6 @@ class CatchingUpClock : public VirtualClock {
     int64_t holdAtMs = INT64_MAX;
     std::function<void()> waitForPrinter;
 };
-
-// Waits up to 30 s for the line to appear in the emulator's state file.
-void WaitForStateLine(const EmulatedPrinter& printer, const std::string& line) {
-    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(30);
-    while (std::chrono::steady_clock::now() < end) {
-        std::ifstream state(printer.StatePath());
-        for (std::string read; std::getline(state, read);)
-            if (read == line) return;
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-}
 
 class StatusFirmwareEndToEndTest : public ::testing::Test {
   protected:
@@ -98,7 +84,10 @@ TEST_F(StatusFirmwareEndToEndTest, ANewerFileReachesThePrinterWhichRestartsWithI
     // Once the page starts asking after the printer, the printer must have taken the job and
     // restarted with it.
     clock.holdAtMs = clock.NowMs() + 70000;
-    clock.waitForPrinter = [this] { WaitForStateLine(e2e.printer, "firmware=I20713"); };
+    clock.waitForPrinter = [this] {
+        e2e.printer.WaitForState(
+            "firmware", [](const std::string& v) { return v == "I20713"; }, 30000);
+    };
     e2e.Find<QAbstractButton>(page, 1066)->click();
 
     EXPECT_EQ(e2e.bench.messages.texts(), std::vector<QString>{e2e.Text(70903)});

@@ -38,20 +38,6 @@ Response Ask(ipp_op_t operation, const char* resource, const std::string& name,
     return Response(cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/"), ippDelete);
 }
 
-// lp of the file; the job's id, or -1 with lp's words in output.
-int Submit(const CupsSandbox& sandbox, const std::string& queue, const std::string& option,
-           const std::string& file, std::string& output) {
-    if (ChildProcess::Run({"lp", "-h", sandbox.Server(), "-d", queue, "-o", option, file},
-                          output) != 0)
-        return -1;
-    // "request id is QUEUE-ID (1 file(s))"
-    const size_t end = output.find(" (");
-    const size_t dash = output.rfind('-', end);
-    return end != std::string::npos && dash != std::string::npos
-               ? std::atoi(output.c_str() + dash + 1)
-               : -1;
-}
-
 // The job's state once it has ended (a failed filter stops it) and its state message, which the
 // server may take in just after it stopped the job.
 std::pair<int, std::string> WaitForJobEnd(int job) {
@@ -68,15 +54,6 @@ std::pair<int, std::string> WaitForJobEnd(int job) {
             return {state, reason};
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
-}
-
-std::vector<int> MarkerLevels(const std::string& queue) {
-    const Response response =
-        Ask(IPP_OP_GET_PRINTER_ATTRIBUTES, "/printers/%s", queue, "marker-levels");
-    ipp_attribute_t* levels = ippFindAttribute(response.get(), "marker-levels", IPP_TAG_INTEGER);
-    std::vector<int> values;
-    for (int i = 0; i < ippGetCount(levels); ++i) values.push_back(ippGetInteger(levels, i));
-    return values;
 }
 
 std::vector<uint8_t> BytesOf(const JobBuffer& job) {
@@ -126,9 +103,19 @@ TEST(InstalledTree, QueueFromTheInstalledPpdPrintsAndTakesCommands) {
                                 output),
               0)
         << output;
+    // lp of the content; the job's id, or -1 with lp's words in output.
     const auto submit = [&](const std::string& option, const std::string& content) {
-        std::ofstream(sandbox.Folder() + "/job", std::ios::binary | std::ios::trunc) << content;
-        return Submit(sandbox, queue, option, sandbox.Folder() + "/job", output);
+        const std::string file = sandbox.Folder() + "/job";
+        std::ofstream(file, std::ios::binary | std::ios::trunc) << content;
+        if (ChildProcess::Run({"lp", "-h", sandbox.Server(), "-d", queue, "-o", option, file},
+                              output) != 0)
+            return -1;
+        // "request id is QUEUE-ID (1 file(s))"
+        const size_t end = output.find(" (");
+        const size_t dash = output.rfind('-', end);
+        return end != std::string::npos && dash != std::string::npos
+                   ? std::atoi(output.c_str() + dash + 1)
+                   : -1;
     };
     const auto jobs = [&](size_t count, int timeoutMs) {
         return printer.WaitForJournal(EmulatedPrinter::Event("job"), count, timeoutMs);
@@ -141,7 +128,12 @@ TEST(InstalledTree, QueueFromTheInstalledPpdPrintsAndTakesCommands) {
     ASSERT_TRUE(printer.SetFaults({"low-ink=10"}));
     ASSERT_GT(submit(command, "#CUPS-COMMAND\nReportLevels\n"), 0) << output;
     ASSERT_TRUE(sandbox.WaitUntilIdle(queue));
-    EXPECT_EQ(MarkerLevels(queue), (std::vector<int>{100, 100, 100, 100, 100, 100, 100, 10}));
+    const Response levels =
+        Ask(IPP_OP_GET_PRINTER_ATTRIBUTES, "/printers/%s", queue, "marker-levels");
+    ipp_attribute_t* marker = ippFindAttribute(levels.get(), "marker-levels", IPP_TAG_INTEGER);
+    std::vector<int> values;
+    for (int i = 0; i < ippGetCount(marker); ++i) values.push_back(ippGetInteger(marker, i));
+    EXPECT_EQ(values, (std::vector<int>{100, 100, 100, 100, 100, 100, 100, 10}));
 
     std::string thousands;
     for (int i = 0; i < 5000; ++i) thousands += "Bogus\n";

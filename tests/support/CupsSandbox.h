@@ -44,7 +44,6 @@ class CupsSandbox {
     const std::string& Folder() const { return folder_; }
     // "127.0.0.1:PORT", as CUPS_SERVER and lpadmin -h take it.
     const std::string& Server() const { return server_; }
-    uint16_t Port() const { return port_; }
     // The library configuration the emulated printers add their ports to.
     std::string RqapiConfigPath() const { return folder_ + "/rqapi.conf"; }
     std::string ErrorLog() const;

@@ -3,6 +3,12 @@
 #include "FileText.h"
 #include "JobBytes.h"
 
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
 #include <QByteArray>
 #include <QJsonDocument>
 
@@ -12,6 +18,35 @@
 #include <regex>
 #include <sstream>
 #include <thread>
+
+namespace {
+
+// The status code the printer at the address reports over the wrapped channel; -1 without an
+// answer within half a second.
+int StatusCodeAt(const std::string& address, uint16_t snmpPort) {
+    const int fd = socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
+    if (fd < 0) return -1;
+    sockaddr_in to{};
+    to.sin_family = AF_INET;
+    to.sin_port = htons(snmpPort);
+    inet_pton(AF_INET, address.c_str(), &to.sin_addr);
+    const std::vector<uint8_t> request = wire::WrappedRequest(wire::Hex("73 74 01 00 01"));
+    sendto(fd, request.data(), request.size(), 0, reinterpret_cast<const sockaddr*>(&to),
+           sizeof to);
+    std::vector<uint8_t> answer(65536);
+    pollfd entry{fd, POLLIN, 0};
+    const ssize_t count = poll(&entry, 1, 500) == 1 ? recv(fd, answer.data(), answer.size(), 0) : 0;
+    close(fd);
+    // The reply's marker line follows the GetResponse's header; the block's first field is the
+    // status code: 01, its length 1, the code.
+    const std::string text(answer.begin(), answer.begin() + std::max<ssize_t>(count, 0));
+    const size_t marker = text.find("@BDC ST2\r\n");
+    const size_t at = marker + 12;  // past the line and the block's length word
+    return marker != std::string::npos && at + 3 <= text.size() && text[at] == 0x01 ? text[at + 2]
+                                                                                    : -1;
+}
+
+}  // namespace
 
 std::string JournalEntry::Text(const char* key) const {
     return fields.value(QString::fromUtf8(key)).toString().toStdString();
@@ -97,8 +132,7 @@ EmulatedPrinter::~EmulatedPrinter() {
         << "\n";
     if (!queueInstalled_) {
         const std::string uri = "socket://" + address_ + ":" + std::to_string(rawPort_);
-        auto added = sandbox_.AddQueue(options_.queue, uri,
-                                       options_.driver.empty() ? options_.model : options_.driver);
+        auto added = sandbox_.AddQueue(options_.queue, uri, options_.model);
         if (!added) {
             emulator_.Stop();
             return added;
@@ -159,22 +193,28 @@ std::vector<JournalEntry> EmulatedPrinter::WaitForJournal(const Match& match, si
     return found;
 }
 
+std::string EmulatedPrinter::WaitForState(const std::string& key,
+                                          const std::function<bool(const std::string&)>& accept,
+                                          int timeoutMs) const {
+    std::string value;
+    Eventually(
+        [&] {
+            std::istringstream lines(ReadFileText(StatePath()));
+            for (std::string line; std::getline(lines, line);)
+                if (line.starts_with(key + "=")) value = line.substr(key.size() + 1);
+            return accept(value);
+        },
+        timeoutMs);
+    return value;
+}
+
 EmulatedPrinter::Match EmulatedPrinter::Event(const std::string& event) {
     return [event](const JournalEntry& entry) { return entry.Text("event") == event; };
 }
 
-int EmulatedPrinter::StatusCode() const {
-    const std::vector<uint8_t> answer =
-        Datagram(wire::WrappedRequest(wire::Hex("73 74 01 00 01")), 500);
-    // The reply's marker line follows the GetResponse's header.
-    const std::string text(answer.begin(), answer.end());
-    const size_t marker = text.find("@BDC ST2");
-    return marker == std::string::npos ? -1 : wire::StatusCodeOf(wire::Text(text.substr(marker)));
-}
-
 ::testing::AssertionResult EmulatedPrinter::WaitUntilReady(int timeoutMs) const {
     int status = -1;
-    if (Eventually([&] { return (status = StatusCode()) == 4; }, timeoutMs)) {
+    if (Eventually([&] { return (status = StatusCodeAt(address_, snmpPort_)) == 4; }, timeoutMs)) {
         return ::testing::AssertionSuccess();
     }
     return ::testing::AssertionFailure() << options_.queue << " still reports status " << status;

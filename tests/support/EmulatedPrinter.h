@@ -15,7 +15,6 @@
 
 #include "ChildProcess.h"
 #include "CupsSandbox.h"
-#include "PortConnection.h"
 
 // One line of the emulator's journal.
 struct JournalEntry {
@@ -30,7 +29,6 @@ struct JournalEntry {
 struct EmulatorOptions {
     std::string model = "ZENTA Corvid 4000";
     std::string queue{};                // default: the model's name with "_" for spaces, then "_N"
-    std::string driver{};               // the model whose driver the queue has; default: its own
     double speed = 0.01;                // busy durations 100 times shorter
     std::vector<std::string> faults{};  // NAME[=VALUE], switched on at start
     std::vector<std::string> extraArgs{};  // passed to printer-emulator as they are
@@ -68,18 +66,13 @@ class EmulatedPrinter {
                                              int timeoutMs = 10000) const;
     // Journal entries of one event ("job", "query", "faults", "start", ...), e.g. Event("job").
     static Match Event(const std::string& event);
-    // The status code the printer reports over the wrapped channel; -1 without an answer.
-    int StatusCode() const;
+    // The value of a key of the printer's state file once `accept` takes it, or its last value
+    // when timeoutMs has passed.
+    std::string WaitForState(const std::string& key,
+                             const std::function<bool(const std::string&)>& accept,
+                             int timeoutMs = 10000) const;
     // Waits until the printer reports itself ready (status code 4), e.g. once a job's work is done.
     ::testing::AssertionResult WaitUntilReady(int timeoutMs = 10000) const;
-
-    // The printer's own ports, past CUPS and the library: a datagram to the SNMP port and its
-    // answer (empty after timeoutMs without one), connections to the raw and control ports.
-    std::vector<uint8_t> Datagram(const std::vector<uint8_t>& request, int timeoutMs = 2000) const {
-        return PortConnection::Datagram(address_, snmpPort_, request, timeoutMs);
-    }
-    PortConnection ConnectRaw() const { return PortConnection(address_, rawPort_); }
-    PortConnection ConnectControl() const { return PortConnection(address_, controlPort_); }
 
   private:
     // What the emulator wrote to stdout and stderr.

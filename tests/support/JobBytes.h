@@ -26,8 +26,6 @@ Bytes JobEnd();
 Bytes CleaningJob();
 // EnterRemote, NC 0, VI, ExitRemote, JobEnd.
 Bytes NozzleCheckJob();
-// The 107-byte slot write packet for slot 1..10 with these fields set, the rest as the template.
-Bytes SlotWrite(int slotNumber, int platen, int feed, int thickness, const std::string& name);
 
 // A status block as the printer sends it: fields 01 status code, 02 error code (1 with status
 // 0), 04 warning bits (0x01 some ink at most 25, 0x02 level at most 12), 0D level, 0F one 3-byte
@@ -41,8 +39,6 @@ Bytes Block(const Bytes& fields);
 Bytes StatusReply(const Bytes& block);
 // "@BDC PS\r\n" and the text.
 Bytes Reply(std::string_view text);
-// The status code (first field 01) of a "@BDC ST2" reply at the start of the bytes; -1 when none.
-int StatusCodeOf(const Bytes& reply);
 
 // The wrapped channel's GetRequest for a command: single-byte lengths, community "tarnel", every
 // byte of 0x80 or more escaped as 0x81, byte - 0x80.
