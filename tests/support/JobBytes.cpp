@@ -64,6 +64,27 @@ Bytes NozzleCheckJob() {
         {EnterRemote(), Hex("4E 43 02 00 00 00 56 49 02 00 00 01"), ExitRemote(), JobEnd()});
 }
 
+Bytes SlotWrite(int slotNumber, int platen, int feed, int thickness, const std::string& name) {
+    Bytes packet(107, 0);
+    for (size_t offset = 11; offset <= 74; ++offset) packet[offset] = 0xFF;
+    for (size_t offset = 77; offset <= 106; ++offset) packet[offset] = ' ';
+    packet[0] = 'E';
+    packet[1] = 'X';
+    packet[2] = 0x67;
+    packet[8] = 0x1B;
+    packet[9] = static_cast<uint8_t>(slotNumber);
+    packet[10] = 0x00;
+    packet[28] = static_cast<uint8_t>(platen);
+    packet[31] = packet[32] = static_cast<uint8_t>(feed + 101);
+    packet[40] = static_cast<uint8_t>(thickness);
+    packet[45] = 0x09;  // dry time 25 s
+    packet[46] = 0xC4;
+    packet[74] = 0x01;
+    for (size_t i = 0; i < name.size() && i < 30; ++i)
+        packet[77 + i] = static_cast<uint8_t>(name[i]);
+    return packet;
+}
+
 Bytes StatusBlock(uint8_t statusCode, uint8_t level, const std::vector<uint8_t>& inkPercents) {
     // The 4-slot model has the first four of these.
     static constexpr uint8_t kInkCodes[] = {1, 2, 3, 6, 9, 4, 5, 8};

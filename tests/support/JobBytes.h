@@ -26,6 +26,8 @@ Bytes JobEnd();
 Bytes CleaningJob();
 // EnterRemote, NC 0, VI, ExitRemote, JobEnd.
 Bytes NozzleCheckJob();
+// The 107-byte slot write packet for slot 1..10 with these fields set, the rest as the template.
+Bytes SlotWrite(int slotNumber, int platen, int feed, int thickness, const std::string& name);
 
 // A status block as the printer sends it: fields 01 status code, 02 error code (1 with status
 // 0), 04 warning bits (0x01 some ink at most 25, 0x02 level at most 12), 0D level, 0F one 3-byte
