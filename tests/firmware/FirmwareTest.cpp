@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include "FirmwareFileBuilder.h"
 #include "LinkFixture.h"
 #include "ScriptedProgress.h"
 #include "TempFolder.h"
@@ -12,30 +13,25 @@
 
 namespace {
 
-// A firmware file: payload bytes i * 7, the header's length and checksum off by the deltas given.
-std::string FirmwareImage(size_t payload, const std::string& version = "I20711",
-                          int32_t lengthDelta = 0, int32_t sumDelta = 0) {
-    std::string file(32 + payload, '\0');
-    uint32_t sum = 0;
-    for (size_t i = 0; i < payload; ++i) sum += static_cast<uint8_t>(file[32 + i] = char(i * 7));
-    const uint32_t fields[2] = {static_cast<uint32_t>(payload + lengthDelta), sum + sumDelta};
-    for (int field = 0; field < 2; ++field)
-        for (int byte = 0; byte < 4; ++byte)
-            file[8 + 4 * field + byte] = static_cast<char>(fields[field] >> (8 * byte));
-    file.replace(16, version.size(), version);
-    return file;
+using Variant = FirmwareFileBuilder::Variant;
+
+std::string Image(Variant variant, size_t payload = 100, const std::string& version = "I20711") {
+    const std::vector<uint8_t> bytes = FirmwareFileBuilder::Build(version, payload, variant);
+    return {bytes.begin(), bytes.end()};
 }
 
 TEST(FirmwareFileTest, ValidationNamesWhatIsWrong) {
+    std::string badVersionAndSum = Image(Variant::kBadVersion);
+    badVersionAndSum[12] ^= 1;
     const std::vector<std::tuple<std::string, int32_t, std::string>> files = {
         {"", -2, ""},
-        {FirmwareImage(0).substr(0, 31), -2, ""},
-        {FirmwareImage(100, "I20711", -1), -2, ""},
-        {FirmwareImage(100, "I20711", 0, 1), -2, ""},
-        {FirmwareImage(100, "IA0711", 0, 1), -2, ""},  // the checksum is judged first
-        {FirmwareImage(100, "IA0711"), -3, ""},
-        {FirmwareImage(100, "i20711"), 0, "i20711"},
-        {FirmwareImage(700000), 0, "I20711"},  // over several reads
+        {Image(Variant::kTooShort), -2, ""},
+        {Image(Variant::kBadLength), -2, ""},
+        {Image(Variant::kBadChecksum), -2, ""},
+        {badVersionAndSum, -2, ""},  // the checksum is judged first
+        {Image(Variant::kBadVersion), -3, ""},
+        {Image(Variant::kValid, 100, "i20711"), 0, "i20711"},
+        {Image(Variant::kValid, 700000), 0, "I20711"},  // over several reads
     };
     TempFolder folder;
     for (const auto& [content, expected, expectedVersion] : files) {
@@ -68,7 +64,7 @@ TEST(FirmwareFileTest, VersionsCompareMinorPartFirst) {
 
 TEST(FirmwareFileTest, UpdateJobIsHeadAndWholeFile) {
     TempFolder folder;
-    const std::string image = FirmwareImage(200000);
+    const std::string image = Image(Variant::kValid, 200000);
     const std::string path = folder.Write("new.UPG", image);
     for (const auto& [printerVersion, leadIn] :
          std::vector<std::pair<std::string, size_t>>{{"I10612", 16384}, {"I00000", 0}}) {
@@ -86,13 +82,10 @@ TEST(FirmwareFileTest, UpdateJobIsHeadAndWholeFile) {
 }
 
 using Bytes = std::vector<uint8_t>;
-
-class FirmwareRestartTest : public LinkFixture {
-  protected:
-    const Bytes ready = StatusWithCode(4), busy = StatusWithCode(3), failed;
-};
+using FirmwareRestartTest = LinkFixture;
 
 TEST_F(FirmwareRestartTest, WaitsQuietlyThenUntilReadyOrTheTimeLimit) {
+    const Bytes ready = StatusWithCode(4), busy = StatusWithCode(3), failed;
     // Status answers (empty: the read fails), whether a channel opens, the result, when it ends.
     const std::vector<std::tuple<std::vector<Bytes>, bool, int32_t, int64_t>> rows = {
         {{ready}, true, kRestartReady, 70000},
