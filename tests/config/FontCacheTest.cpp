@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QFont>
-#include <string>
 #include <tuple>
 
 #include "TempFolder.h"
@@ -40,10 +39,6 @@ TEST(FontCache, FontsComeFromTheirEntryOrTheDefault) {
     TempFolder folder;
     QFont dialogFont("Sans Serif");
     dialogFont.setPointSize(8);
-    FontCache none(folder.Path());
-    none.SetDefaultFont(dialogFont, 96);
-    EXPECT_EQ(none.GetTextFont(1), dialogFont) << "no font file";
-
     folder.Write("L_Font.ini",
                  "00999999=10,0,0,0\n"
                  "00000001=12, 1, 0, 0\n"

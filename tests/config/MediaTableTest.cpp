@@ -65,7 +65,6 @@ TEST(MediaTable, BuildsOnlyWhenEveryAnnouncedRecordReads) {
         EXPECT_EQ(std::pair(table.Records().size(), table.IsValid()), std::pair(records, valid))
             << what;
     }
-    EXPECT_FALSE(MediaTable(std::string()).IsValid());
 }
 
 TEST(MediaTable, LookupsAndTheirNoneValues) {
@@ -105,8 +104,6 @@ TEST(MediaTable, SortIdsIsStableAndTreatsMissingIdsAsZero) {
         {{1, 2, 3, 4}, {4, 2, 1, 3}},
         {{3, 1, 2}, {2, 3, 1}},
         {{9, 1, 8, 4}, {4, 9, 8, 1}},
-        {{7}, {7}},
-        {{}, {}},
     };
     for (auto [ids, sorted] : rows) {
         table.SortIds(ids);

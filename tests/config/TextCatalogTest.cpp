@@ -5,14 +5,6 @@
 #include "TempFolder.h"
 #include "config/TextCatalog.h"
 
-TEST(TextCatalog, TextKeyIsZeroZeroAndSixDigitsSigned) {
-    const std::pair<int32_t, const char*> rows[] = {
-        {902, "00000902"}, {999999, "00999999"},         {1000000, "001000000"},
-        {-1, "00-00001"},  {INT32_MIN, "00-2147483648"},
-    };
-    for (const auto& [id, key] : rows) EXPECT_EQ(TextCatalog::TextKey(id), key) << id;
-}
-
 TEST(TextCatalog, LoadTextReadsReferThenLocalizeThenConst) {
     TempFolder folder;
     folder.Write("Localize.ini",
@@ -51,12 +43,4 @@ TEST(TextCatalog, LoadTextReadsReferThenLocalizeThenConst) {
         {12345, ""},
     };
     for (const auto& [id, text] : rows) EXPECT_EQ(texts.LoadText(id), text) << id;
-}
-
-TEST(TextCatalog, MissingFilesGiveEmptyTexts) {
-    TempFolder folder;
-    EXPECT_EQ(TextCatalog(folder.Path()).LoadText(1), "");
-    EXPECT_EQ(TextCatalog("").LoadText(1), "");
-    folder.Write("L_Const.ini", "00000001=const\n");
-    EXPECT_EQ(TextCatalog(folder.Path()).LoadText(1), "const");
 }
