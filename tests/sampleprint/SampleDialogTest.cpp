@@ -2,6 +2,8 @@
 
 #include <QAbstractButton>
 #include <QLabel>
+#include <QLineEdit>
+#include <QTest>
 
 #include "ScriptedFileDialogs.h"
 #include "TempFolder.h"
@@ -68,6 +70,12 @@ TEST(SampleDialogTest, TheImageChoiceIsRememberedOnlyOnceTheImagePassed) {
     ColorDensityDialog reopened(*bench.app, CustomPaperFileEntry{}, nullptr);
     EXPECT_TRUE(Find<QAbstractButton>(&reopened, SampleDialog::kUserImage)->isChecked());
     EXPECT_EQ(Find<QLabel>(&reopened, SampleDialog::kImageName)->text(), "Sample.bmp");
+    auto* density = Find<QLineEdit>(&reopened, ColorDensityDialog::kEdit);
+    for (const auto& [typed, kept] : {std::pair{"-51", "-50"}, {"51", "50"}}) {
+        density->clear();
+        QTest::keyClicks(density, typed);
+        EXPECT_EQ(density->text(), kept);
+    }
     EXPECT_TRUE(bench.spooler.jobs.empty());
 }
 

@@ -1,8 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-
 #include "ScriptedProgress.h"
 #include "SubstituteSpooler.h"
 #include "TempFolder.h"
@@ -19,20 +16,13 @@ namespace {
 const TextCatalog kTexts(SERVATO_SOURCE_DIR "/settings");
 const TextLookup kLoadText = [](int32_t id) { return kTexts.LoadText(id); };
 
+// A value outside its choices names nothing: the call page's detail texts show it.
 TEST(SampleLabelsTest, EverySettingNamedWithItsValueAndNoneHighlighted) {
     // name, media id, paper type, option, feed, drying, thickness, suction, cut, platen, roller
     const CustomPaperSlot slot{"", 0, 0, 0, -12, 25, 4, -2, 1, 3, 2};
-    const CustomPaperFileEntry entry{.mode = 3,
-                                     .density = -50,
-                                     .forward = 70,
-                                     .dryTime = 50,
-                                     .paperThick = 16,
-                                     .paperDraw = -4,
-                                     .paperCut = 3,
-                                     .platen = 1,
-                                     .roller = 0};
-    const CustomPaperFileEntry outOfRange{
-        .mode = 0, .paperDraw = 1, .paperCut = 4, .platen = 5, .roller = 4};
+    CustomPaperFileEntry entry{.mode = 3, .density = -50, .forward = 70, .dryTime = 50};
+    std::tie(entry.paperThick, entry.paperDraw, entry.paperCut, entry.platen, entry.roller) =
+        std::tuple(16, -4, 3, 1, 0);
     const std::vector<std::pair<SampleLabels, std::vector<std::string>>> rows = {
         {BuildSlotLabels(slot, "Canvas", kLoadText),
          {"Media type=Canvas,", "Paper thickness=4,", "Platen gap=" + kLoadText(30133) + ",",
@@ -43,10 +33,6 @@ TEST(SampleLabelsTest, EverySettingNamedWithItsValueAndNoneHighlighted) {
           "Print quality=Fine (1440 x 720 dpi),", "Color density=-50,", "Paper feed adjustment=70,",
           "Drying time=50,", "Cut method=Thick paper, slow,", "Roller type=Auto,",
           "Paper suction=-4"}},
-        {BuildFileEntryLabels(outOfRange, "Film", kLoadText),
-         {"Media type=Film,", "Paper thickness=1,", "Platen gap=,", "Print quality=,",
-          "Color density=0,", "Paper feed adjustment=0,", "Drying time=0,", "Cut method=,",
-          "Roller type=,", "Paper suction="}},
     };
     for (const auto& [labels, expected] : rows) {
         EXPECT_EQ(labels.texts, expected);
@@ -54,43 +40,31 @@ TEST(SampleLabelsTest, EverySettingNamedWithItsValueAndNoneHighlighted) {
     }
 }
 
-std::vector<uint8_t> EscBar(uint8_t value) {
-    return {0x1B, 0x7C, 0x01, 0x06, 0x00, 0x61, 0x02, 0xE8, 0x17, 0x74, value};
-}
-
-// The jobs of a run of `samples` pages, a page standing for its PDF job.
-std::vector<std::vector<uint8_t>> RunJobs(int32_t paperSourceKind, int32_t groupSize,
-                                          int32_t samples) {
+// The jobs of a run of `samples` pages: a grouping command's value, or P for a page's PDF job.
+std::string RunJobs(int32_t paperSourceKind, int32_t groupSize, int32_t samples) {
     const SampleGrouping grouping(paperSourceKind, groupSize, samples);
-    std::vector<std::vector<uint8_t>> jobs;
+    std::string jobs;
     for (int32_t p = 1; p <= samples; ++p) {
-        if (const auto command = grouping.Before(p)) {
-            const JobBuffer job = GroupingJob(*command);
-            jobs.emplace_back(job.Bytes().begin(), job.Bytes().end());
-        }
-        jobs.push_back({'P'});
+        if (const auto command = grouping.Before(p)) jobs += char('0' + *command);
+        jobs += 'P';
     }
-    if (grouping.ClosesRun()) {
-        const JobBuffer job = GroupingJob(SampleGrouping::kRunEnds);
-        jobs.emplace_back(job.Bytes().begin(), job.Bytes().end());
-    }
-    return jobs;
+    return grouping.ClosesRun() ? jobs + char('0' + SampleGrouping::kRunEnds) : jobs;
 }
 
 TEST(SampleGroupingTest, CommandsAroundThePagesOfARun) {
-    const std::vector<uint8_t> page = {'P'};
+    for (uint8_t value : {0, 1, 2}) {
+        const JobBuffer job = GroupingJob(value);
+        EXPECT_EQ(std::vector<uint8_t>(job.Bytes().begin(), job.Bytes().end()),
+                  (std::vector<uint8_t>{0x1B, 0x7C, 0x01, 0x06, 0x00, 0x61, 0x02, 0xE8, 0x17, 0x74,
+                                        value}));
+    }
     // paper source kind, paper length, samples, the jobs
-    const std::vector<std::tuple<int32_t, int32_t, int32_t, std::vector<std::vector<uint8_t>>>>
-        rows = {
-            {2, 2970, 3, {EscBar(1), page, EscBar(0), page, page, EscBar(2)}},  // two to a sheet
-            {3,
-             4000,
-             5,  // three to a board
-             {EscBar(1), page, page, EscBar(0), page, EscBar(1), page, EscBar(0), page, EscBar(2)}},
-            {2, 2970, 1, {page, EscBar(2)}},
-            {2, 2599, 3, {page, page, page, EscBar(2)}},  // too short for two
-            {1, 0, 3, {page, page, page}},                // the roll
-        };
+    const std::tuple<int32_t, int32_t, int32_t, const char*> rows[] = {
+        {2, 2970, 3, "1P0PP2"},                            // two to a sheet
+        {3, 4000, 5, "1PP0P1P0P2"},                        // three to a board
+        {2, 2970, 1, "P2"},         {2, 2599, 3, "PPP2"},  // too short for two
+        {1, 0, 3, "PPP"},                                  // the roll
+    };
     for (const auto& [kind, length, samples, jobs] : rows)
         EXPECT_EQ(RunJobs(kind, SampleGrouping::GroupSizeFor(length), samples), jobs) << length;
 }
