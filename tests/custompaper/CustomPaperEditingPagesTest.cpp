@@ -167,10 +167,14 @@ TEST_F(RegistrationPageTest, ActivationShowsTheCurrentSlot) {
     EXPECT_EQ(Find<QComboBox>(Self::kMediaList)->count(), 3);
     Find<QComboBox>(Self::kNameList)->setCurrentIndex(4);
     const CustomPaperSlot& slot = table.Slot(4);
+    for (const auto& [typed, kept] : {std::pair{"-1", "0"}, {"51", "50"}}) {
+        Find<QLineEdit>(Self::kDryEdit, 0)->setText(typed);
+        EXPECT_EQ(Find<QLineEdit>(Self::kDryEdit, 0)->text(), kept);
+    }
     EXPECT_EQ(
         std::tie(slot.mediaId, slot.paperTypeCode, slot.extraOption, slot.forward, slot.dryTime,
                  slot.paperThick, slot.paperDraw, slot.paperCut, slot.platen, slot.roller),
-        std::tuple(12, 65, 2, -12, 25, 5, -2, 1, 1, 3));
+        std::tuple(12, 65, 2, -12, 50, 5, -2, 1, 1, 3));
 }
 
 // Which gaps a thickness allows is the gap choices' own test; here the list follows the box.

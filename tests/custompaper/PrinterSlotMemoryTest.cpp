@@ -15,7 +15,7 @@ class PrinterSlotMemoryTest : public LinkFixture {
   protected:
     // "!" stands for a failed receive.
     void Answer(const std::string& text) {
-        script.QueueReceive(text == "!" ? -5 : int32_t(text.size()), ToBytes(text));
+        script.QueueReceive(text == "!" ? -5 : int32_t(text.size()), wire::Text(text));
     }
     CustomPaperSlotTable table;
 };

@@ -35,7 +35,7 @@ TEST(SlotCoding, EachFieldSentAndReadBack) {
             const uint8_t* at = &body[offset - 4];
             EXPECT_EQ(width == 1 ? at[0] : at[0] << 8 | at[1], sent[k]) << values[k];
             // The detail reply repeats the packet from offset 9 on.
-            const Bytes reply = ToBytes("EX:0000001B" + HexText({body.begin() + 5, body.end()}));
+            const Bytes reply = wire::Text("EX:0000001B" + HexText({body.begin() + 5, body.end()}));
             ASSERT_TRUE(ParseSlotDetailReply(reply, read));
             EXPECT_EQ(read.*field, readBack[k]) << values[k];
         }

@@ -29,7 +29,7 @@ TEST(SlotReplies, ListRecordsReceivedWhole) {
         {"NA;EX:0000001D" + a, std::nullopt},
     };
     for (const auto& [reply, expected] : rows) {
-        const auto records = ParseSlotListReply(ToBytes(reply));
+        const auto records = ParseSlotListReply(wire::Text(reply));
         ASSERT_EQ(records.has_value(), expected.has_value()) << reply;
         Records read;
         for (const SlotListRecord& record : records.value_or(std::vector<SlotListRecord>{}))

@@ -4,11 +4,9 @@
 #include <string>
 #include <vector>
 
-using Bytes = std::vector<uint8_t>;
+#include "JobBytes.h"
 
-inline Bytes ToBytes(const std::string& text) {
-    return {text.begin(), text.end()};
-}
+using Bytes = std::vector<uint8_t>;
 
 // Two hex digits per byte, as the printer writes its replies.
 inline std::string HexText(const Bytes& bytes) {
