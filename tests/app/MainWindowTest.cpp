@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QKeyEvent>
 #include <QTest>
 #include <QTimer>
 
@@ -20,19 +19,15 @@ class NotingPage : public Page {
   public:
     NotingPage(ServiceApp& app, int k, QWidget* parent, std::vector<std::string>& log)
         : Page(app, k, 100 + 10 * k, parent), log_(log) {}
-    int PageActivated() override {
-        log_.push_back("activated " + std::to_string(PageNumber()));
-        return refuse ? 0 : 1;
-    }
-    void PageDeactivated() override {
-        log_.push_back("deactivated " + std::to_string(PageNumber()));
-    }
-    void PrinterDefaultsChanged() override {
-        log_.push_back("defaults " + std::to_string(PageNumber()));
-    }
+    int PageActivated() override { return Note("activated"), refuse ? 0 : 1; }
+    void PageDeactivated() override { Note("deactivated"); }
+    void PrinterDefaultsChanged() override { Note("defaults"); }
     bool refuse = false;
 
   private:
+    void Note(const std::string& what) {
+        log_.push_back(what + " " + std::to_string(PageNumber()));
+    }
     std::vector<std::string>& log_;
 };
 
@@ -55,7 +50,6 @@ class MainWindowTest : public ::testing::Test {
         log.clear();
         return *window;
     }
-    QString Title0() const { return bench.app->LoadText(0); }
 
     UiTestBench bench;
     std::vector<std::string> log;
@@ -69,24 +63,21 @@ TEST_F(MainWindowTest, OpensOnTheMainMenuThenEachPageSetsCaptionSelectorAndPageM
     EXPECT_GE(bench.clock.NowMs(), 2000);  // the splash
     EXPECT_TRUE(bench.messages.messages().empty());
     bench.app->selectedPrinter().printerName = "desk";
-    const std::array<bool, 10> pageItemEnabled = {false, true,  false, true, false,
-                                                  true,  false, false, true, true};
     for (int k = 1; k < 10; ++k) {
         SCOPED_TRACE(k);
         w.ShowPage(k);
         EXPECT_EQ(w.CurrentPage(), k);
-        EXPECT_EQ(w.windowTitle(), Title0() + " - desk");
+        EXPECT_EQ(w.windowTitle(), bench.app->LoadText(0) + " - desk");
         EXPECT_TRUE(w.pageCombo()->isVisibleTo(&w));
         EXPECT_EQ(w.pageCombo()->PageOfRow(w.pageCombo()->currentIndex()), k);
-        EXPECT_EQ(w.printerSettingsAction()->isEnabled(), pageItemEnabled[static_cast<size_t>(k)]);
+        EXPECT_EQ(w.printerSettingsAction()->isEnabled(), entries[k - 1].usesPrinterSettings);
         EXPECT_EQ(w.centralWidget()->height(), 60 + 100 + 10 * k);
-        for (int other = 0; other < 10; ++other) {
+        for (int other = 0; other < 10; ++other)
             EXPECT_EQ(w.PageAt(other)->isVisibleTo(&w), other == k) << other;
-        }
     }
     w.ShowPage(0);
     EXPECT_TRUE(w.PageAt(0)->isVisibleTo(&w));
-    EXPECT_EQ(w.windowTitle(), Title0());
+    EXPECT_EQ(w.windowTitle(), bench.app->LoadText(0));
     EXPECT_FALSE(w.pageCombo()->isVisibleTo(&w));
     EXPECT_FALSE(w.printerSettingsAction()->isEnabled());
 }

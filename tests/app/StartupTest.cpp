@@ -27,8 +27,6 @@ class StartupTest : public ::testing::Test {
     int Run(UiTestBench& on) {
         return RunStartupSequence({on.programFolder, on.messages, on.clock, on.spooler, instance});
     }
-    // The lock is free again once the sequence has ended.
-    bool LockReleased() { return SingleInstance(lockFolder.path()).TryAcquire(); }
 
     UiTestBench bench{{.ownSettings = true}};
     QTemporaryDir lockFolder;
@@ -62,7 +60,7 @@ TEST_F(StartupTest, RefusalsShowOneMessageAndLeaveTheLockFree) {
         const RecordedMessage& shown = fresh.messages.messages()[0];
         EXPECT_EQ(std::tuple(shown.text, shown.caption, shown.icon),
                   std::tuple(text, QString("Servato 2"), MessageIcon::Error));
-        EXPECT_TRUE(LockReleased());
+        EXPECT_TRUE(SingleInstance(lockFolder.path()).TryAcquire()) << "the lock is free again";
     }
 }
 

@@ -121,7 +121,6 @@ TEST_F(AutomaticAdjustmentPageTest, StartSendsTheJobAndWaitsForThePrinter) {
     // media, the panel's gap reply, status once sent, message, gap code of the job (-1: none)
     for (const auto& [media, reply, statusOnceSent, message, gapCode] :
          std::vector<std::tuple<int, std::string, Bytes, int32_t, int>>{
-             {0, kGapAuto, kReady, 10900, 3},  // the standard gap typed
              {0, kGapFixed, kReady, 80900, -1},
              {1, kGapAuto, kReady, 901, -1},
              {0, kGapAuto, kBusy, 10902, 3},
@@ -141,13 +140,9 @@ TEST_F(AutomaticAdjustmentPageTest, StartSendsTheJobAndWaitsForThePrinter) {
     }
 }
 
-class ManualAlignmentPageTest : public AlignmentPageTest {
-  protected:
-    ManualAlignmentPage uni{*bench.app, AlignmentDirection::Unidirectional, nullptr};
-};
-
-TEST_F(ManualAlignmentPageTest, PrintSendsTheCheckedRowsThenReturnsToNeutral) {
+TEST_F(AlignmentPageTest, ManualPrintSendsTheCheckedRowsThenReturnsToNeutral) {
     constexpr auto kUni = AlignmentDirection::Unidirectional;
+    ManualAlignmentPage uni{*bench.app, kUni, nullptr};
     const DotSizeChecks checked = {true, false, true, false};
     uni.PageActivated();
     EXPECT_EQ(bench.app->inkImageStrip()->SlotCount(), 4);

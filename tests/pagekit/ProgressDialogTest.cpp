@@ -32,8 +32,6 @@ TEST_F(ProgressDialogTest, TimeLimitIsReachedOnlyAfterItsTime) {
     ProgressDialog dialog(app);
     ASSERT_TRUE(dialog.Show("Nozzle check", 1'000'000, true, &owner));
     EXPECT_EQ(dialog.windowTitle(), "Nozzle check");
-    EXPECT_FALSE(owner.isEnabled());
-    EXPECT_TRUE(dialog.isEnabled());
 
     const int64_t start = clock.NowMs();
     int frameChanges = 0;
@@ -48,9 +46,7 @@ TEST_F(ProgressDialogTest, TimeLimitIsReachedOnlyAfterItsTime) {
     }
     EXPECT_EQ(state, ProgressDialog::TimeLimitReached);
     EXPECT_GT(frameChanges, 100);
-    EXPECT_FALSE(owner.isEnabled());
     dialog.Close();
-    EXPECT_TRUE(owner.isEnabled());
     EXPECT_FALSE(dialog.isVisible());
 }
 

@@ -28,10 +28,6 @@ class StatusPageTest : public ::testing::Test {
         ASSERT_TRUE(bench.app->commLibrary()->Load("desk", false));
     }
     void Press(int id) { qobject_cast<QAbstractButton*>(FindControl(&page, id))->click(); }
-    // The message boxes of one text id, or none for 0.
-    std::vector<QString> Message(int32_t id) const {
-        return bench.Texts(id == 0 ? std::vector<int32_t>{} : std::vector<int32_t>{id});
-    }
 
     UiTestBench bench;
     PrinterStatusPage page{*bench.app, nullptr};
@@ -39,14 +35,14 @@ class StatusPageTest : public ::testing::Test {
 
 TEST_F(StatusPageTest, DisplayJobOpensTheViewerOrSaysWhyNot) {
     const std::string job = "@BDC PS\r\nJI:0107000302;";
-    // name, status, replies, cancelled, message, viewer shown
-    for (const auto& [name, status, replies, cancel, message, viewerShown] :
+    // name, status, replies, cancelled, messages, viewer shown
+    for (const auto& [name, status, replies, cancel, messages, viewerShown] :
          std::vector<std::tuple<const char*, std::vector<uint8_t>, std::vector<std::string>, bool,
-                                int32_t, bool>>{
-             {"no job: empty viewer", kReady, {}, false, 0, true},
-             {"request fails", kReady, {job, "!"}, false, 60900, false},
-             {"cancelled", kReady, {job}, true, 0, false},
-             {"not ready", kBusy, {job}, false, 901, false}}) {
+                                std::vector<int32_t>, bool>>{
+             {"no job: empty viewer", kReady, {}, false, {}, true},
+             {"request fails", kReady, {job, "!"}, false, {60900}, false},
+             {"cancelled", kReady, {job}, true, {}, false},
+             {"not ready", kBusy, {job}, false, {901}, false}}) {
         SCOPED_TRACE(name);
         page.viewer().hide();
         Script(status, replies);
@@ -57,7 +53,7 @@ TEST_F(StatusPageTest, DisplayJobOpensTheViewerOrSaysWhyNot) {
                         progress->cancelButton()->click();
             });
         Press(1043);
-        EXPECT_EQ(bench.messages.texts(), Message(message));
+        EXPECT_EQ(bench.messages.texts(), bench.Texts(messages));
         EXPECT_EQ(page.viewer().isVisible(), viewerShown);
     }
     EXPECT_EQ(page.viewer().Text(), "");
@@ -66,21 +62,21 @@ TEST_F(StatusPageTest, DisplayJobOpensTheViewerOrSaysWhyNot) {
 }
 
 TEST_F(StatusPageTest, EachSheetButtonSendsItsSheetJob) {
-    // Button, sheet, status, spooler result, message.
-    const std::vector<std::tuple<int, uint8_t, std::vector<uint8_t>, int, int32_t>> rows = {
-        {1002, 2, kReady, 0, 60901},
-        {1004, 4, kReady, 0, 60901},
-        {1005, 1, kReady, 0, 60901},
-        {1005, 1, kReady, -1, 0},
-        {1002, 2, kBusy, 0, 901}};
-    for (const auto& [button, sheet, status, writeResult, message] : rows) {
+    // button, status, spooler result, the sheet asked for by the job sent (0: none), messages
+    const std::vector<std::tuple<int, std::vector<uint8_t>, int, uint8_t, std::vector<int32_t>>>
+        rows = {{1002, kReady, 0, 2, {60901}},
+                {1004, kReady, 0, 4, {60901}},
+                {1005, kReady, 0, 1, {60901}},
+                {1005, kReady, -1, 0, {}},
+                {1002, kBusy, 0, 0, {901}}};
+    for (const auto& [button, status, writeResult, sheet, messages] : rows) {
         Script(status);
         bench.spooler.jobs.clear();
         bench.spooler.writeResult = writeResult;
         Press(button);
-        EXPECT_EQ(bench.messages.texts(), Message(message));
-        ASSERT_EQ(bench.spooler.jobs.size(), message == 60901 ? 1u : 0u);
-        if (message == 60901) {
+        EXPECT_EQ(bench.messages.texts(), bench.Texts(messages));
+        ASSERT_EQ(bench.spooler.jobs.size(), sheet == 0 ? 0u : 1u);
+        if (sheet != 0) {
             EXPECT_EQ(bench.spooler.jobs[0].bytes[20], sheet) << button;
         }
     }

@@ -18,10 +18,6 @@ const std::string kRecord =
     "00000000000000000005DC0349025218051109050077";
 const JobRecord kJob = {7, 3, 2, "ws-042", "Poster A1", 1500, 841, 594, {24, 5, 17}, {9, 5}, 119};
 
-std::optional<JobRecord> Parse(const std::string& reply) {
-    return ParseJobRecord(std::span(reinterpret_cast<const uint8_t*>(reply.data()), reply.size()));
-}
-
 TEST(JobRecordTest, RepliesParseDefensively) {
     const JobRecord firstFive = {7, 3, 2, "", "", 0, 0, 0, {}, {}, 0};
     // A zero byte dropped, a two-byte character kept, a cut one at the end dropped.
@@ -37,15 +33,14 @@ TEST(JobRecordTest, RepliesParseDefensively) {
         {"JI:0107000302;" + kRecord.substr(10), firstFive},
         {"JI:" + std::string(14, '0') + "410042C384" + std::string(20, '0') + "C3", texts},
     };
-    for (const auto& [reply, expected] : rows) EXPECT_EQ(Parse(reply), expected) << reply;
+    for (const auto& [reply, expected] : rows)
+        EXPECT_EQ(ParseJobRecord(wire::Text(reply)), expected) << reply;
 }
 
-std::string Label(int32_t id) {
-    return "T" + std::to_string(id);
-}
+const TextLookup kLabel = [](int32_t id) { return "T" + std::to_string(id); };
 
 TEST(JobRecordTest, ReportShowsEveryFieldInItsPlace) {
-    EXPECT_EQ(RenderJobReport(std::vector<JobRecord>{kJob}, Label),
+    EXPECT_EQ(RenderJobReport(std::vector<JobRecord>{kJob}, kLabel),
               "T60202 7 :\r\n"
               " T60203 : Poster A1\r\n"
               " T60204 : ws-042\tT60205 : T60232\tT60206 : T60241\r\n"
@@ -60,7 +55,7 @@ TEST(JobRecordTest, ReportShowsEveryFieldInItsPlace) {
     for (const auto& [state, paperSource, expected] : rows) {
         JobRecord job = kJob;
         job.state = state, job.paperSource = paperSource, job.inkMicrolitres = 5;
-        const std::string report = RenderJobReport(std::vector<JobRecord>{job}, Label);
+        const std::string report = RenderJobReport(std::vector<JobRecord>{job}, kLabel);
         EXPECT_NE(report.find(expected), std::string::npos) << report;
         EXPECT_NE(report.find(": 0.005 T60209"), std::string::npos) << report;
     }
