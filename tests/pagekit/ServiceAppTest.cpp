@@ -15,7 +15,6 @@ TEST(ServiceAppTest, LaunchModeIsTheExactLetter) {
         bench.WriteSettingsFile("Setting_Launch.ini", contents);
         bench.StartApp();
         EXPECT_EQ(bench.app->launchMode(), mode) << contents;
-        EXPECT_EQ(bench.app->IsMessageReview(), mode == LaunchMode::MessageReview);
     }
 }
 
