@@ -18,7 +18,6 @@ class FontCache {
     const QFont& DefaultFont() const { return defaultFont_; }
     // The font of a text id; the default font when "L_Font.ini" gives it no size.
     QFont GetTextFont(int32_t id);
-    size_t CachedFontCount() const { return fonts_.size(); }
 
   private:
     std::string settingsFolder_;
