@@ -3,23 +3,16 @@
 #include <algorithm>
 #include <array>
 
+#include "custompaper/PlatenGapChoices.h"
+
 namespace {
 
 constexpr std::array<uint8_t, 5> kGapCodes = {0, 4, 3, 2, 1};
 
-// The rows of the full list in order: from the media, then widest to narrowest.
-struct GapRow {
-    PlatenGapEntry entry;
-    int32_t thinnerThan;  // offered below this thickness; 0 = whatever the thickness
-    bool needsMedia;
-};
-constexpr std::array<GapRow, 5> kRows = {{
-    {{0, 0}, 0, true},
-    {{1, 4}, 0, false},
-    {{2, 3}, 7, false},
-    {{3, 2}, 7, false},
-    {{4, 1}, 3, false},
-}};
+// The media's own gap, then the fixed gaps widest to narrowest; a paper offers as many fixed gaps
+// as a custom paper setting of its thickness offers platens.
+constexpr PlatenGapEntry kMediaGap = {0, 0};
+constexpr std::array<PlatenGapEntry, 4> kFixedGaps = {{{1, 4}, {2, 3}, {3, 2}, {4, 1}}};
 constexpr int32_t kStandardGapOffset = 3;
 
 }  // namespace
@@ -31,11 +24,9 @@ uint8_t GapCodeOfIndex(int32_t index) {
 
 std::vector<PlatenGapEntry> PlatenGapEntries(int32_t thickness, bool mediaChosen) {
     std::vector<PlatenGapEntry> entries;
-    for (const GapRow& row : kRows) {
-        if (row.needsMedia && !mediaChosen) continue;
-        if (row.thinnerThan != 0 && thickness >= row.thinnerThan) continue;
-        entries.push_back(row.entry);
-    }
+    if (mediaChosen) entries.push_back(kMediaGap);
+    const auto offered = static_cast<size_t>(PlatenChoiceCount(thickness));
+    entries.insert(entries.end(), kFixedGaps.begin(), kFixedGaps.begin() + offered);
     return entries;
 }
 
