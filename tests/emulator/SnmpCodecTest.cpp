@@ -80,29 +80,3 @@ TEST(SnmpCodec, WrappedTailsThatDoNotAddUpAreMalformed) {
         EXPECT_EQ(WrappedCommand::Extract(row.oid, command), row.expected) << row.what;
     }
 }
-
-TEST(SnmpCodec, EncodedResponseDecodesToTheSameMessage) {
-    SnmpMessage message;
-    message.community = "public";
-    message.pduType = SnmpMessage::kGetResponse;
-    message.requestId = 0x12345678;
-    message.bindings.push_back(
-        {{1, 3, 6, 1, 2, 1, 1, 3, 0}, SnmpMessage::kTimeTicks, SnmpMessage::IntegerContents(128)});
-    message.bindings.push_back({{1, 3, 6, 1, 4, 1, 2699, 1, 2, 1, 2, 1, 1, 3, 1},
-                                SnmpMessage::kOctetString,
-                                Bytes(300, 'x')});  // long-form length
-    const Bytes encoded = message.Encode();
-    SnmpMessage decoded;
-    ASSERT_TRUE(SnmpMessage::Decode(encoded.data(), encoded.size(), decoded));
-    EXPECT_EQ(decoded.requestId, 0x12345678);
-    ASSERT_EQ(decoded.bindings.size(), 2u);
-    EXPECT_EQ(decoded.bindings[0].value, (Bytes{0x00, 0x80}));
-    EXPECT_EQ(decoded.bindings[1].oid, message.bindings[1].oid);
-    EXPECT_EQ(decoded.bindings[1].value.size(), 300u);
-
-    const std::pair<std::int32_t, const char*> integers[] = {
-        {0, "00"},  {127, "7F"},    {128, "0080"},
-        {-1, "FF"}, {-129, "FF7F"}, {0x7FFFFFFF, "7FFFFFFF"}};
-    for (const auto& [value, hex] : integers)
-        EXPECT_EQ(ToHex(SnmpMessage::IntegerContents(value)), hex);
-}
