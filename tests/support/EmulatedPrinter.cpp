@@ -63,11 +63,6 @@ std::vector<uint8_t> JournalEntry::Bytes(const char* key) const {
 EmulatedPrinter::EmulatedPrinter(CupsSandbox& sandbox, EmulatorOptions options)
     : sandbox_(sandbox), options_(std::move(options)) {}
 
-EmulatedPrinter::~EmulatedPrinter() {
-    Stop();
-    if (queueInstalled_) static_cast<void>(sandbox_.RemoveQueue(options_.queue));
-}
-
 ::testing::AssertionResult EmulatedPrinter::Start() {
     if (sandbox_.Server().empty()) {
         return ::testing::AssertionFailure() << "start the CUPS sandbox before the printer";
