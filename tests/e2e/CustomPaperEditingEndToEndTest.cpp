@@ -17,10 +17,6 @@
 
 namespace {
 
-void Click(QWidget* window, int id) {
-    EndToEndBench::Find<QAbstractButton>(window, id)->click();
-}
-
 TEST(CustomPaperEditingEndToEndTest, RegisteredSettingArrivesInSlotFive) {
     EndToEndBench e2e;
     ASSERT_TRUE(e2e.Start());
@@ -50,9 +46,9 @@ TEST(CustomPaperEditingEndToEndTest, RegisteredSettingArrivesInSlotFive) {
     WhenDialogShows<RegisterDialog>([](RegisterDialog& dialog) {
         EndToEndBench::Find<QComboBox>(&dialog, RegisterDialog::kSlotList)->setCurrentIndex(4);
         EndToEndBench::Find<QLineEdit>(&dialog, RegisterDialog::kNameEdit)->setText("Canvas 380");
-        Click(&dialog, RegisterDialog::kOk);
+        EndToEndBench::Find<QAbstractButton>(&dialog, RegisterDialog::kOk)->click();
     });
-    Click(page, 1102);
+    e2e.Find<QAbstractButton>(page, 1102)->click();
     EXPECT_EQ(e2e.bench.messages.texts(), std::vector<QString>{e2e.Text(30903)});
 
     // name, media id, paper type, option, feed, drying, thickness, suction, cut, platen, roller
