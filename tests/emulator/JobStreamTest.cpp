@@ -36,6 +36,8 @@ TEST(JobStream, FindsThePacketsOfAJob) {
          Concat({EnterRemote(), Hex("45 58 07 00 00 00 00 00 1C 00 00"), Hex("53 53 02 00 00 03"),
                  ExitRemote()}),
          "EnterRemote EX SS ExitRemote"},
+        {"sample group", Concat({Hex("1B 7C 01 06 00 61 02 E8 17 74 01"), BytesOf("%PDF-1.4 x")}),
+         "EscBar PDF"},
         {"firmware for I00000, tail padding",
          Concat({Hex("1B 7D 01 05 00 61 02 70 8F 38"), FirmwareFileBuilder::Build("I20711", 5),
                  Bytes(40, 0)}),
