@@ -14,7 +14,6 @@
 #include <fstream>
 #include <memory>
 #include <regex>
-#include <sstream>
 #include <thread>
 
 namespace {
@@ -34,15 +33,6 @@ uint16_t FreeLoopbackPort() {
     }
     close(fd);
     return port;
-}
-
-std::string Tail(const std::string& text, size_t lines) {
-    size_t position = text.size();
-    while (lines-- > 0 && position > 0) {
-        position = text.rfind('\n', position - 1);
-        if (position == std::string::npos) return text;
-    }
-    return text.substr(position);
 }
 
 }  // namespace
@@ -98,7 +88,7 @@ CupsSandbox::~CupsSandbox() {
     while (std::chrono::steady_clock::now() < end) {
         if (!cupsd_.IsRunning()) {
             return ::testing::AssertionFailure() << "cupsd exited at start:\n"
-                                                 << ReadFileText(log) << Tail(ErrorLog(), 30);
+                                                 << ReadFileText(log) << ErrorLog();
         }
         if (Answers()) return ::testing::AssertionSuccess();
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
@@ -106,7 +96,7 @@ CupsSandbox::~CupsSandbox() {
     cupsd_.Stop();
     return ::testing::AssertionFailure()
            << "cupsd did not answer on " << server_ << " within 15 s:\n"
-           << Tail(ErrorLog(), 30);
+           << ErrorLog();
 }
 
 bool CupsSandbox::Answers() const {
@@ -152,7 +142,7 @@ std::string CupsSandbox::PpdPath(const std::string& model) {
     if (ChildProcess::Run({"lpadmin", "-h", server_, "-p", queue, "-E", "-v", deviceUri, "-P", ppd},
                           output) != 0) {
         return ::testing::AssertionFailure() << "lpadmin refused queue " << queue << ":\n"
-                                             << output << Tail(ErrorLog(), 20);
+                                             << output << ErrorLog();
     }
     return ::testing::AssertionSuccess();
 }
@@ -169,7 +159,7 @@ std::string CupsSandbox::PpdPath(const std::string& model) {
         timeoutMs);
     if (idle) return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure() << count << " job(s) still active on " << queue << ":\n"
-                                         << Tail(ErrorLog(), 20);
+                                         << ErrorLog();
 }
 
 std::string CupsSandbox::NextAddress() {
