@@ -25,15 +25,10 @@ TEST(CustomPaperEditingEndToEndTest, RegisteredSettingArrivesInSlotFive) {
     ASSERT_TRUE(e2e.bench.messages.texts().empty());
     // media, thickness, platen; tab 1: feed, drying; tab 2: cut, roller, suction, option
     auto* tabs = e2e.Find<QTabWidget>(page, 1006);
-    for (const auto& [id, tab, value] : std::vector<std::tuple<int, int, int>>{{1096, -1, 1},
-                                                                               {1098, -1, 5},
-                                                                               {1101, -1, 1},
-                                                                               {1024, 0, -20},
-                                                                               {1120, 0, 30},
-                                                                               {1124, 1, 2},
-                                                                               {1007, 1, 1},
-                                                                               {1025, 1, 2},
-                                                                               {1006, 1, 1}}) {
+    const std::tuple<int, int, int> settings[] = {{1096, -1, 1},  {1098, -1, 5}, {1101, -1, 1},
+                                                  {1024, 0, -20}, {1120, 0, 30}, {1124, 1, 2},
+                                                  {1007, 1, 1},   {1025, 1, 2},  {1006, 1, 1}};
+    for (const auto& [id, tab, value] : settings) {
         QWidget* control = FindControl(tab < 0 ? page : tabs->widget(tab), id);
         if (auto* edit = qobject_cast<QLineEdit*>(control)) edit->setText(QString::number(value));
         if (auto* combo = qobject_cast<QComboBox*>(control)) combo->setCurrentIndex(value);
