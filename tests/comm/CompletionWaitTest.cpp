@@ -7,11 +7,15 @@
 
 namespace {
 
+using Bytes = std::vector<uint8_t>;
+
 class CompletionWaitTest : public LinkFixture {
   protected:
-    // One status answer per read, in order; the last one stays.
-    void QueueCodes(const std::vector<uint8_t>& codes) {
-        for (uint8_t code : codes) script.QueueStatus(15, StatusWithCode(code));
+    // One status answer per read, in order (-2: the read fails); the last one stays.
+    void QueueCodes(const std::vector<int>& codes) {
+        for (int code : codes)
+            script.QueueStatus(code < 0 ? code : 15,
+                               code < 0 ? Bytes{} : StatusWithCode(static_cast<uint8_t>(code)));
     }
 
     void Fresh() {
@@ -36,35 +40,21 @@ class CompletionWaitTest : public LinkFixture {
 TEST_F(CompletionWaitTest, ThreeReadyPollsInARowFinishIt) {
     struct Row {
         const char* name;
-        std::function<void()> queue;
+        std::vector<int> codes;
         int polls;
     };
     const std::vector<Row> rows = {
-        {"ready from the first poll", [&] { QueueCodes({4}); }, 3},
-        {"ready, ready, busy, ready, ready, ready",
-         [&] {
-             QueueCodes({4, 4, 4, 4, 4, 4, 3, 4});
-         },
-         6},
-        {"busy on the second read of a poll",
-         [&] {
-             QueueCodes({4, 4, 4, 4, 3, 4});
-         },
-         5},
+        {"ready from the first poll", {4}, 3},
+        {"ready, ready, busy, ready, ready, ready", {4, 4, 4, 4, 4, 4, 3, 4}, 6},
+        {"busy on the second read of a poll", {4, 4, 4, 4, 3, 4}, 5},
         // Both re-reads always happen: a failed re-read followed by a good one is no failure of
         // the wait, only no ready poll.
-        {"a failed re-read",
-         [&] {
-             QueueCodes({4});
-             script.QueueStatus(-2, {});
-             QueueCodes({4});
-         },
-         4},
+        {"a failed re-read", {4, -2, 4}, 4},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         Fresh();
-        row.queue();
+        QueueCodes(row.codes);
         EXPECT_EQ(Run(1500000), kCompletionFinished);
         // A poll that is busy at its first read skips the re-reads' 200 ms.
         EXPECT_NEAR(Elapsed(), 30210 + 1210 * (row.polls - 1), 200);
@@ -80,7 +70,7 @@ TEST_F(CompletionWaitTest, FailuresCancelAndTheTimeLimitEndTheWait) {
     };
     const std::vector<Row> rows = {
         {"error status at the first poll", [&] { QueueCodes({0}); }, kCompletionFailed},
-        {"status read fails", [&] { script.QueueStatus(-2, {}); }, kCompletionFailed},
+        {"status read fails", [&] { QueueCodes({-2}); }, kCompletionFailed},
         {"no channel", [&] { script.SetResult("RQOpenChannel", 0); }, kCompletionFailed},
         {"spooler refuses", [&] { spooler.writeResult = -1; }, kCompletionNotSent},
         {"stays busy", [&] { QueueCodes({3}); }, kCompletionTimeLimit},

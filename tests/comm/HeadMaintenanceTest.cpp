@@ -10,7 +10,7 @@ using HeadMaintenanceTest = LinkFixture;
 
 TEST_F(HeadMaintenanceTest, CleaningIsRefusedForLowInkBeforeALowLevel) {
     const auto status = [](uint8_t level, const Bytes& inks) {
-        return StatusLine(wire::StatusBlock(4, level, inks));
+        return wire::StatusReply(wire::StatusBlock(4, level, inks));
     };
     struct Row {
         const char* name;

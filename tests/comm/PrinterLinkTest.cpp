@@ -82,7 +82,7 @@ TEST_F(PrinterLinkTest, ReadStatusTakesTheBlockAfterTheFirstLineEnd) {
     const std::vector<Row> rows = {
         {"busy block", 24, StatusWithCode(3), 24, false},
         {"no line end keeps the block", 9, Text("@BDC ST2"), 9, true},
-        {"nothing after the line end", 10, StatusLine({}), -1, false},
+        {"nothing after the line end", 10, wire::StatusReply({}), -1, false},
         {"library failure", -5, StatusWithCode(3), -5, true},
         {"library answers 0", 0, StatusWithCode(3), 0, true},
         {"block on the first line end", 30, Text("\r\n\x03\x00\x01\x01\x03\r\n"sv), 30, false},

@@ -17,10 +17,6 @@
 
 namespace {
 
-void Click(QWidget* window, int id) {
-    EndToEndBench::Find<QAbstractButton>(window, id)->click();
-}
-
 TEST(CustomPaperEditingEndToEndTest, RegisteredSettingArrivesInSlotFive) {
     EndToEndBench e2e;
     ASSERT_TRUE(e2e.Start());
@@ -29,15 +25,10 @@ TEST(CustomPaperEditingEndToEndTest, RegisteredSettingArrivesInSlotFive) {
     ASSERT_TRUE(e2e.bench.messages.texts().empty());
     // media, thickness, platen; tab 1: feed, drying; tab 2: cut, roller, suction, option
     auto* tabs = e2e.Find<QTabWidget>(page, 1006);
-    for (const auto& [id, tab, value] : std::vector<std::tuple<int, int, int>>{{1096, -1, 1},
-                                                                               {1098, -1, 5},
-                                                                               {1101, -1, 1},
-                                                                               {1024, 0, -20},
-                                                                               {1120, 0, 30},
-                                                                               {1124, 1, 2},
-                                                                               {1007, 1, 1},
-                                                                               {1025, 1, 2},
-                                                                               {1006, 1, 1}}) {
+    const std::tuple<int, int, int> settings[] = {{1096, -1, 1},  {1098, -1, 5}, {1101, -1, 1},
+                                                  {1024, 0, -20}, {1120, 0, 30}, {1124, 1, 2},
+                                                  {1007, 1, 1},   {1025, 1, 2},  {1006, 1, 1}};
+    for (const auto& [id, tab, value] : settings) {
         QWidget* control = FindControl(tab < 0 ? page : tabs->widget(tab), id);
         if (auto* edit = qobject_cast<QLineEdit*>(control)) edit->setText(QString::number(value));
         if (auto* combo = qobject_cast<QComboBox*>(control)) combo->setCurrentIndex(value);
@@ -50,9 +41,9 @@ TEST(CustomPaperEditingEndToEndTest, RegisteredSettingArrivesInSlotFive) {
     WhenDialogShows<RegisterDialog>([](RegisterDialog& dialog) {
         EndToEndBench::Find<QComboBox>(&dialog, RegisterDialog::kSlotList)->setCurrentIndex(4);
         EndToEndBench::Find<QLineEdit>(&dialog, RegisterDialog::kNameEdit)->setText("Canvas 380");
-        Click(&dialog, RegisterDialog::kOk);
+        EndToEndBench::Find<QAbstractButton>(&dialog, RegisterDialog::kOk)->click();
     });
-    Click(page, 1102);
+    e2e.Find<QAbstractButton>(page, 1102)->click();
     EXPECT_EQ(e2e.bench.messages.texts(), std::vector<QString>{e2e.Text(30903)});
 
     // name, media id, paper type, option, feed, drying, thickness, suction, cut, platen, roller

@@ -10,6 +10,7 @@
 
 #include "ChildProcess.h"
 #include "EndToEndBench.h"
+#include "JobBytes.h"
 #include "driversettings/DriverSettingsLibrary.h"
 #include "pagekit/ProgressDialog.h"
 #include "printers/PrinterSelection.h"
@@ -19,8 +20,7 @@ namespace {
 
 // What the printer received, one entry a job: the grouping value or the PDF's label line.
 std::vector<std::string> Received(const std::vector<JournalEntry>& jobs) {
-    const std::vector<uint8_t> escBar = {0x1B, 0x7C, 0x01, 0x06, 0x00,
-                                         0x61, 0x02, 0xE8, 0x17, 0x74};
+    const std::vector<uint8_t> escBar = wire::Hex("1B 7C 01 06 00 61 02 E8 17 74");
     std::vector<std::string> received;
     for (const JournalEntry& job : jobs) {
         const QJsonArray pages = job.fields.value("pdfPages").toArray();

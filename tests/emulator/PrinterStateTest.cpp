@@ -1,11 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <filesystem>
 
-#include <unistd.h>
-
 #include "PrinterState.h"
+#include "TempFolder.h"
 
 namespace {
 
@@ -41,9 +39,8 @@ PrinterState Sample() {
 }  // namespace
 
 TEST(PrinterState, SurvivesASaveAndLoad) {
-    const std::string path = (std::filesystem::temp_directory_path() /
-                              ("emulator-state-" + std::to_string(getpid()) + ".ini"))
-                                 .string();
+    const TempFolder folder;
+    const std::string path = folder.Path() + "/state.ini";
     const PrinterState saved = Sample();
     ASSERT_TRUE(saved.Save(path));
     EXPECT_FALSE(std::filesystem::exists(path + ".tmp"));
@@ -53,9 +50,8 @@ TEST(PrinterState, SurvivesASaveAndLoad) {
     ASSERT_EQ(loaded.jobs.size(), 2u);
     EXPECT_EQ(loaded.jobs[1].endMs, 1'800'000'030'000);
     EXPECT_EQ(loaded.heldUni.at(0x12), 6);
-    std::remove(path.c_str());
     PrinterState missing;
-    EXPECT_FALSE(missing.Load(path));
+    EXPECT_FALSE(missing.Load(path + ".missing"));
 }
 
 TEST(PrinterState, DamagedLinesLeaveTheirDefaults) {

@@ -23,86 +23,10 @@ TEST(SnmpCodec, WrappedCommandsComeBackByteForByte) {
     }
 }
 
-TEST(SnmpCodec, DamagedDatagramsAreRefusedWithoutReadingPastThem) {
+TEST(SnmpCodec, CutDatagramsAreRefused) {
     const Bytes good = wire::WrappedRequest(wire::Hex("73 74 01 00 01"));
     for (std::size_t cut = 0; cut < good.size(); ++cut) {
         SnmpMessage message;
         EXPECT_FALSE(SnmpMessage::Decode(good.data(), cut, message)) << "cut at " << cut;
     }
-    struct Row {
-        const char* what;
-        Bytes datagram;
-    };
-    Bytes trailing = good;
-    trailing.push_back(0x00);
-    Bytes indefinite = good;
-    indefinite[1] = 0x80;
-    Bytes lengthTooLong = good;
-    lengthTooLong[1] = 0x84;
-    Bytes hugeLongForm = wire::Hex("30 84 FF FF FF FF 02 01 00");
-    Bytes notSnmp = wire::Hex("4E 43 02 00 00 00");
-    const Row rows[] = {{"trailing byte", trailing},
-                        {"indefinite length", indefinite},
-                        {"long form past the end", lengthTooLong},
-                        {"four-byte length past the end", hugeLongForm},
-                        {"a raw command", notSnmp}};
-    for (const Row& row : rows) {
-        SnmpMessage message;
-        EXPECT_FALSE(SnmpMessage::Decode(row.datagram.data(), row.datagram.size(), message))
-            << row.what;
-    }
-}
-
-TEST(SnmpCodec, WrappedTailsThatDoNotAddUpAreMalformed) {
-    const ObjectIdentifier& prefix = WrappedCommand::Prefix();
-    auto with = [&](std::initializer_list<std::uint32_t> tail) {
-        ObjectIdentifier oid = prefix;
-        oid.insert(oid.end(), tail);
-        return oid;
-    };
-    struct Row {
-        const char* what;
-        ObjectIdentifier oid;
-        WrappedCommand::Result expected;
-    };
-    const Row rows[] = {
-        {"good", with({4, 8, 0, 1, 0x41}), WrappedCommand::kCommand},
-        {"no tail", with({}), WrappedCommand::kMalformed},
-        {"length says two, one byte", with({5, 8, 0, 2, 0x41}), WrappedCommand::kMalformed},
-        {"first byte not length+3", with({9, 8, 0, 1, 0x41}), WrappedCommand::kMalformed},
-        {"second byte not 8", with({4, 9, 0, 1, 0x41}), WrappedCommand::kMalformed},
-        {"sub-identifier above 255", with({4, 8, 0, 1, 300}), WrappedCommand::kMalformed},
-        {"standard object", {1, 3, 6, 1, 2, 1, 1, 1, 0}, WrappedCommand::kNotWrapped},
-        {"prefix cut short", {1, 3, 6, 1, 4, 1, 1248, 1, 2}, WrappedCommand::kNotWrapped},
-    };
-    for (const Row& row : rows) {
-        Bytes command;
-        EXPECT_EQ(WrappedCommand::Extract(row.oid, command), row.expected) << row.what;
-    }
-}
-
-TEST(SnmpCodec, EncodedResponseDecodesToTheSameMessage) {
-    SnmpMessage message;
-    message.community = "public";
-    message.pduType = SnmpMessage::kGetResponse;
-    message.requestId = 0x12345678;
-    message.bindings.push_back(
-        {{1, 3, 6, 1, 2, 1, 1, 3, 0}, SnmpMessage::kTimeTicks, SnmpMessage::IntegerContents(128)});
-    message.bindings.push_back({{1, 3, 6, 1, 4, 1, 2699, 1, 2, 1, 2, 1, 1, 3, 1},
-                                SnmpMessage::kOctetString,
-                                Bytes(300, 'x')});  // long-form length
-    const Bytes encoded = message.Encode();
-    SnmpMessage decoded;
-    ASSERT_TRUE(SnmpMessage::Decode(encoded.data(), encoded.size(), decoded));
-    EXPECT_EQ(decoded.requestId, 0x12345678);
-    ASSERT_EQ(decoded.bindings.size(), 2u);
-    EXPECT_EQ(decoded.bindings[0].value, (Bytes{0x00, 0x80}));
-    EXPECT_EQ(decoded.bindings[1].oid, message.bindings[1].oid);
-    EXPECT_EQ(decoded.bindings[1].value.size(), 300u);
-
-    const std::pair<std::int32_t, const char*> integers[] = {
-        {0, "00"},  {127, "7F"},    {128, "0080"},
-        {-1, "FF"}, {-129, "FF7F"}, {0x7FFFFFFF, "7FFFFFFF"}};
-    for (const auto& [value, hex] : integers)
-        EXPECT_EQ(ToHex(SnmpMessage::IntegerContents(value)), hex);
 }

@@ -27,14 +27,6 @@ int64_t MillisecondsSince(steady_clock::time_point start) {
     return duration_cast<milliseconds>(steady_clock::now() - start).count();
 }
 
-// A command as the program sends it: wrapped in a GetRequest on the wrapped channel, as it is on
-// the plain one.
-std::vector<uint8_t> Message(int32_t type, const std::vector<uint8_t>& command) {
-    return type == kWrapped
-               ? rqapi::EncodeGetRequest("tarnel", 1, rqapi::WrappedCommandIdentifier(command))
-               : command;
-}
-
 class RqLibraryTest : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {
@@ -73,7 +65,11 @@ TEST_F(RqLibraryTest, TimeOutsAreHonouredWhenThePrinterIsSilentSlowOrGone) {
     ASSERT_TRUE(printer.SetFaults({"slow=600"}));
     for (const auto& [channel, type] : {std::pair{wrapped, kWrapped}, std::pair{plain, kPlain}}) {
         SCOPED_TRACE(type);
-        const auto message = Message(type, kVersionQuery);
+        // As the program sends it: wrapped in a GetRequest on the wrapped channel.
+        const auto message = type == kWrapped
+                                 ? rqapi::EncodeGetRequest(
+                                       "tarnel", 1, rqapi::WrappedCommandIdentifier(kVersionQuery))
+                                 : kVersionQuery;
         ASSERT_GE(RQSend(channel, message.data(), int32_t(message.size())), 1);
         std::array<uint8_t, 512> reply{};
         int32_t size = reply.size();

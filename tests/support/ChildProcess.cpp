@@ -1,4 +1,5 @@
 #include "ChildProcess.h"
+#include "FileText.h"
 
 #include <fcntl.h>
 #include <signal.h>
@@ -8,8 +9,6 @@
 
 #include <chrono>
 #include <cstdio>
-#include <fstream>
-#include <sstream>
 #include <thread>
 
 namespace {
@@ -98,10 +97,7 @@ int ChildProcess::Run(const std::vector<std::string>& argv, std::string& output,
         const int status = child.Stop(0);
         if (finished && WIFEXITED(status)) result = WEXITSTATUS(status);
     }
-    std::ifstream file(path);
-    std::stringstream text;
-    text << file.rdbuf();
-    output = text.str();
+    output = ReadFileText(path);
     unlink(path);
     return result;
 }

@@ -14,7 +14,6 @@
 #include <fstream>
 #include <memory>
 #include <regex>
-#include <sstream>
 #include <thread>
 
 namespace {
@@ -34,28 +33,6 @@ uint16_t FreeLoopbackPort() {
     }
     close(fd);
     return port;
-}
-
-std::optional<std::string> Environment(const char* name) {
-    const char* value = std::getenv(name);
-    return value ? std::optional<std::string>(value) : std::nullopt;
-}
-
-void Restore(const char* name, const std::optional<std::string>& value) {
-    if (value) {
-        setenv(name, value->c_str(), 1);
-    } else {
-        unsetenv(name);
-    }
-}
-
-std::string Tail(const std::string& text, size_t lines) {
-    size_t position = text.size();
-    while (lines-- > 0 && position > 0) {
-        position = text.rfind('\n', position - 1);
-        if (position == std::string::npos) return text;
-    }
-    return text.substr(position);
 }
 
 }  // namespace
@@ -85,8 +62,6 @@ CupsSandbox::~CupsSandbox() {
     for (int attempt = 0; attempt < 3 && !launched; ++attempt) launched = Launch();
     if (!launched) return launched;
 
-    savedCupsServer_ = Environment("CUPS_SERVER");
-    savedRqapiConfig_ = Environment("RQAPI_CONFIG");
     setenv("CUPS_SERVER", server_.c_str(), 1);
     setenv("RQAPI_CONFIG", RqapiConfigPath().c_str(), 1);
     environmentSet_ = true;
@@ -113,7 +88,7 @@ CupsSandbox::~CupsSandbox() {
     while (std::chrono::steady_clock::now() < end) {
         if (!cupsd_.IsRunning()) {
             return ::testing::AssertionFailure() << "cupsd exited at start:\n"
-                                                 << ReadFileText(log) << Tail(ErrorLog(), 30);
+                                                 << ReadFileText(log) << ErrorLog();
         }
         if (Answers()) return ::testing::AssertionSuccess();
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
@@ -121,7 +96,7 @@ CupsSandbox::~CupsSandbox() {
     cupsd_.Stop();
     return ::testing::AssertionFailure()
            << "cupsd did not answer on " << server_ << " within 15 s:\n"
-           << Tail(ErrorLog(), 30);
+           << ErrorLog();
 }
 
 bool CupsSandbox::Answers() const {
@@ -139,8 +114,8 @@ bool CupsSandbox::Answers() const {
 void CupsSandbox::Stop() {
     cupsd_.Stop();
     if (environmentSet_) {
-        Restore("CUPS_SERVER", savedCupsServer_);
-        Restore("RQAPI_CONFIG", savedRqapiConfig_);
+        unsetenv("CUPS_SERVER");
+        unsetenv("RQAPI_CONFIG");
         cupsSetServer(nullptr);
         environmentSet_ = false;
     }
@@ -167,15 +142,7 @@ std::string CupsSandbox::PpdPath(const std::string& model) {
     if (ChildProcess::Run({"lpadmin", "-h", server_, "-p", queue, "-E", "-v", deviceUri, "-P", ppd},
                           output) != 0) {
         return ::testing::AssertionFailure() << "lpadmin refused queue " << queue << ":\n"
-                                             << output << Tail(ErrorLog(), 20);
-    }
-    return ::testing::AssertionSuccess();
-}
-
-::testing::AssertionResult CupsSandbox::RemoveQueue(const std::string& queue) {
-    std::string output;
-    if (ChildProcess::Run({"lpadmin", "-h", server_, "-x", queue}, output) != 0) {
-        return ::testing::AssertionFailure() << "lpadmin -x " << queue << ":\n" << output;
+                                             << output << ErrorLog();
     }
     return ::testing::AssertionSuccess();
 }
@@ -192,7 +159,7 @@ std::string CupsSandbox::PpdPath(const std::string& model) {
         timeoutMs);
     if (idle) return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure() << count << " job(s) still active on " << queue << ":\n"
-                                         << Tail(ErrorLog(), 20);
+                                         << ErrorLog();
 }
 
 std::string CupsSandbox::NextAddress() {

@@ -15,7 +15,7 @@
 //
 // Start() returns an AssertionResult that carries cupsd's error log (or the emulator's output)
 // when something cannot start, so ASSERT_TRUE fails the test with the reason; nothing is skipped.
-// Destructors stop the emulators and cupsd and restore the environment; every child also dies
+// Destructors stop the emulators and cupsd and unset those two variables; every child also dies
 // with the test process. The folder (under /tmp, traversable by lp, which runs the backends) is
 // removed unless the test failed, in which case its path is printed for the logs.
 // Declare the printers after the sandbox so they are destroyed first.
@@ -23,7 +23,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -51,7 +50,6 @@ class CupsSandbox {
     // Installs a queue for a model with its PPD (driver folder = the build's bin/).
     ::testing::AssertionResult AddQueue(const std::string& queue, const std::string& deviceUri,
                                         const std::string& model);
-    ::testing::AssertionResult RemoveQueue(const std::string& queue);
     // Waits until the queue has no pending or processing job.
     ::testing::AssertionResult WaitUntilIdle(const std::string& queue, int timeoutMs = 20000);
 
@@ -70,7 +68,5 @@ class CupsSandbox {
     uint16_t port_ = 0;
     int nextHost_ = 2;
     ChildProcess cupsd_;
-    std::optional<std::string> savedCupsServer_;
-    std::optional<std::string> savedRqapiConfig_;
     bool environmentSet_ = false;
 };

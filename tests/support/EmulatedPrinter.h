@@ -39,9 +39,6 @@ class EmulatedPrinter {
     using Match = std::function<bool(const JournalEntry&)>;
 
     EmulatedPrinter(CupsSandbox& sandbox, EmulatorOptions options = {});
-    ~EmulatedPrinter();
-    EmulatedPrinter(const EmulatedPrinter&) = delete;
-    EmulatedPrinter& operator=(const EmulatedPrinter&) = delete;
 
     // Starts the emulator, waits for its ready line, installs the queue and writes the ports to
     // the library's configuration. A restart after Stop keeps address, ports and state file.
@@ -59,7 +56,6 @@ class EmulatedPrinter {
     // waits until its journal confirms them.
     ::testing::AssertionResult SetFaults(const std::vector<std::string>& faults);
 
-    std::vector<JournalEntry> Journal() const;
     // The matching entries once there are at least count of them, or those there are when
     // timeoutMs has passed.
     std::vector<JournalEntry> WaitForJournal(const Match& match, size_t count,
@@ -75,6 +71,7 @@ class EmulatedPrinter {
     ::testing::AssertionResult WaitUntilReady(int timeoutMs = 10000) const;
 
   private:
+    std::vector<JournalEntry> Journal() const;
     // What the emulator wrote to stdout and stderr.
     std::string Output() const;
 

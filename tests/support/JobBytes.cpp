@@ -2,35 +2,17 @@
 
 namespace wire {
 
-namespace {
-
-constexpr std::string_view kStatusLine = "@BDC ST2\r\n";
-constexpr std::string_view kReplyLine = "@BDC PS\r\n";
-
-int HexDigit(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    return -1;
-}
-
-}  // namespace
-
 Bytes Hex(std::string_view text) {
+    std::string digits;
+    for (const char c : text)
+        if (c != ' ') digits += c;
+    if (digits.size() % 2 != 0 ||
+        digits.find_first_not_of("0123456789ABCDEFabcdef") != std::string::npos)
+        return {};
     Bytes bytes;
-    int high = -1;
-    for (const char c : text) {
-        if (c == ' ') continue;
-        const int digit = HexDigit(c);
-        if (digit < 0) return {};
-        if (high < 0) {
-            high = digit;
-        } else {
-            bytes.push_back(static_cast<uint8_t>(high << 4 | digit));
-            high = -1;
-        }
-    }
-    return high < 0 ? bytes : Bytes{};
+    for (size_t i = 0; i < digits.size(); i += 2)
+        bytes.push_back(static_cast<uint8_t>(std::stoi(digits.substr(i, 2), nullptr, 16)));
+    return bytes;
 }
 
 Bytes Text(std::string_view text) {
@@ -108,11 +90,11 @@ Bytes Block(const Bytes& fields) {
 }
 
 Bytes StatusReply(const Bytes& block) {
-    return Concat({Text(kStatusLine), block});
+    return Concat({Text("@BDC ST2\r\n"), block});
 }
 
 Bytes Reply(std::string_view text) {
-    return Concat({Text(kReplyLine), Text(text)});
+    return Concat({Text("@BDC PS\r\n"), Text(text)});
 }
 
 Bytes WrappedRequest(const Bytes& command) {

@@ -26,9 +26,6 @@ class LinkFixture : public ::testing::Test {
 
     void OfferChannel(int32_t type) { script.SetChannels({{static_cast<uint32_t>(type), 0x07}}); }
 
-    static std::vector<uint8_t> StatusLine(const std::vector<uint8_t>& block) {
-        return wire::StatusReply(block);
-    }
     // A status reply whose block holds the status code only.
     static std::vector<uint8_t> StatusWithCode(uint8_t code) {
         return wire::StatusReply(wire::Block({0x01, 0x01, code}));

@@ -14,7 +14,6 @@ MessageAnswer RecordingMessages::Show(QWidget* owner, const QString& text, const
 
 std::vector<QString> RecordingMessages::texts() const {
     std::vector<QString> result;
-    result.reserve(messages_.size());
     for (const RecordedMessage& message : messages_) result.push_back(message.text);
     return result;
 }

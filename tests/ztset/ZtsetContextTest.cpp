@@ -244,14 +244,8 @@ TEST(ZtsetContextTest, RecordCarriesEveryChangeIntoTheNextContextAndQueueOptions
 
 TEST(ZtsetContextTest, PpdWithoutTheModelsAttributesFailsItsItems) {
     const std::string path = testing::TempDir() + "plain.ppd";
-    std::ofstream(path)
-        << "*PPD-Adobe: \"4.3\"\n*FormatVersion: \"4.3\"\n*FileVersion: \"1.0\"\n"
-           "*LanguageVersion: English\n*LanguageEncoding: ISOLatin1\n"
-           "*PCFileName: \"PLAIN.PPD\"\n*Manufacturer: \"Other\"\n"
-           "*Product: \"(Plain)\"\n*ModelName: \"Plain\"\n*ShortNickName: \"Plain\"\n"
-           "*NickName: \"Plain\"\n*PSVersion: \"(3010.000) 0\"\n"
-           "*OpenUI *PageSize: PickOne\n*DefaultPageSize: A4\n"
-           "*PageSize A4/A4: \"\"\n*CloseUI: *PageSize\n";
+    std::ofstream(path) << "*PPD-Adobe: \"4.3\"\n*OpenUI *PageSize: PickOne\n*DefaultPageSize: A4\n"
+                           "*PageSize A4/A4: \"\"\n*CloseUI: *PageSize\n";
     auto ppd = DriverModel::Open(path);
     ASSERT_TRUE(ppd);
     auto context = DriverContext::Open(std::move(*ppd), "Plain", {}, nullptr);

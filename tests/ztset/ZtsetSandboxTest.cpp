@@ -1,6 +1,6 @@
-#include <cups/cups.h>
 #include <gtest/gtest.h>
 
+#include "ChildProcess.h"
 #include "CupsSandbox.h"
 #include "platform/DynamicLibrary.h"
 #include "ztset/DriverSettingsBlocks.h"
@@ -11,25 +11,16 @@
 // the sample print end-to-end test's; the items, the context test's.
 namespace {
 
-// A queue without a PPD (a raw queue).
-bool AddRawQueue(const std::string& queue) {
-    ipp_t* request = ippNewRequest(IPP_OP_CUPS_ADD_MODIFY_PRINTER);
-    const std::string uri = "ipp://localhost/printers/" + queue;
-    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri.c_str());
-    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr,
-                 cupsUser());
-    ippAddString(request, IPP_TAG_PRINTER, IPP_TAG_URI, "device-uri", nullptr,
-                 "socket://127.0.0.2:9");
-    ippAddBoolean(request, IPP_TAG_PRINTER, "printer-is-accepting-jobs", 1);
-    ippDelete(cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/admin/"));
-    return cupsLastError() <= IPP_STATUS_OK_CONFLICTING;
-}
-
 TEST(ZtsetSandboxTest, EntryPointsRefuseWhatTheyCannotServe) {
     CupsSandbox sandbox;
     ASSERT_TRUE(sandbox.Start());
     ASSERT_TRUE(sandbox.AddQueue("Corvid", "socket://127.0.0.2:9", "ZENTA Corvid 4000"));
-    ASSERT_TRUE(AddRawQueue("NoPpd"));
+    std::string output;  // a queue without a PPD: a raw queue
+    ASSERT_EQ(ChildProcess::Run({"lpadmin", "-h", sandbox.Server(), "-p", "NoPpd", "-E", "-v",
+                                 "socket://127.0.0.2:9"},
+                                output),
+              0)
+        << output;
     DynamicLibrary library;
     ASSERT_TRUE(library.Open(SERVATO_BIN_DIR "/libztset32.so"));
     const auto open =
