@@ -46,6 +46,7 @@ class StatusFirmwareEndToEndTest : public ::testing::Test {
 TEST_F(StatusFirmwareEndToEndTest, TheViewerShowsThePrintersJobsNewestFirst) {
     auto* page = static_cast<PrinterStatusPage*>(e2e.OpenPage(1016, 6));
     ASSERT_NE(page, nullptr);
+    e2e.Snapshot("page6.png");
     e2e.Find<QAbstractButton>(page, 1043)->click();
     EXPECT_TRUE(e2e.bench.messages.texts().empty());
     ASSERT_TRUE(page->viewer().isVisible());
@@ -80,6 +81,7 @@ TEST_F(StatusFirmwareEndToEndTest, ANewerFileReachesThePrinterWhichRestartsWithI
     e2e.dialogs.answers.push_back(path);
     e2e.Find<QAbstractButton>(page, 1001)->click();
     EXPECT_EQ(shown(1138), e2e.Text(70006));
+    e2e.Snapshot("page7.png");
 
     // Once the page starts asking after the printer, the printer must have taken the job and
     // restarted with it.
