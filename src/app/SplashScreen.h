@@ -17,7 +17,6 @@ class SplashScreen {
     void Show();
     // Waits for what is left of the two seconds, keeping the window alive, then closes the picture.
     void Finish();
-    bool IsShown() const { return box_.isVisible(); }
 
   private:
     ServiceApp& app_;

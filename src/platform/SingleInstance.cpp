@@ -79,10 +79,6 @@ bool SingleInstance::Listen(std::function<void()> onRaiseRequest) {
     return true;
 }
 
-void SingleInstance::SetRaiseHandler(std::function<void()> onRaiseRequest) {
-    onRaiseRequest_ = std::move(onRaiseRequest);
-}
-
 void SingleInstance::AcceptConnections() {
     while (QLocalSocket* socket = server_->nextPendingConnection()) {
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);

@@ -28,7 +28,6 @@ class SingleInstance : public QObject {
     // Starts answering raise requests with the handler (the main window supplies it); false when
     // the socket cannot be created.
     bool Listen(std::function<void()> onRaiseRequest);
-    void SetRaiseHandler(std::function<void()> onRaiseRequest);
     void Release();
 
     QString SocketPath() const;
