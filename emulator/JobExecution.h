@@ -32,7 +32,6 @@ class JobExecution {
     const std::vector<std::string>& Printed() const { return printed_; }
     // The pages of a PDF document, empty for other jobs.
     const std::vector<PdfDocument::Page>& PdfPages() const { return pdfPages_; }
-    bool Acted() const { return !actions_.empty(); }
     std::string Summary() const;
     // The record the job was remembered with; nullptr before Finish or without a peer.
     const JobRecord* Remembered() const { return remembered_ ? &*remembered_ : nullptr; }
