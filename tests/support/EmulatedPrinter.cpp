@@ -140,10 +140,13 @@ std::string EmulatedPrinter::Output() const {
 
 ::testing::AssertionResult EmulatedPrinter::SetFaults(const std::vector<std::string>& faults) {
     const size_t confirmed = WaitForJournal(Event("faults"), 0, 0).size();
+    // Written aside and renamed into place: the emulator must never read a half-written file and
+    // journal it as a change of its own.
     {
-        std::ofstream file(folder_ + "/faults", std::ios::trunc);
+        std::ofstream file(folder_ + "/faults.new", std::ios::trunc);
         for (const auto& fault : faults) file << fault << "\n";
     }
+    std::filesystem::rename(folder_ + "/faults.new", folder_ + "/faults");
     // The emulator looks at the file every 200 ms and journals each change.
     const auto changes = WaitForJournal(Event("faults"), confirmed + 1, 3000);
     if (changes.size() <= confirmed) {
