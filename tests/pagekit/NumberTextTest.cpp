@@ -19,6 +19,7 @@ TEST(NumberTextTest, NormalizesWhatTheUserTyped) {
         {"-0", 0, 50, true, "0"},
         {"007", 1, 16, true, "7"},
         {"17", 1, 16, true, "16"},
+        {"-71", -70, 70, true, "-70"},
         {"4 2", -50, 50, true, "42"},
         {"\xef\xbc\x95", 1, 9, true, ""},  // a full-width digit is not a digit
         // Far beyond 32 bits clamps instead of wrapping.
