@@ -19,7 +19,7 @@ std::vector<JobPacket> Parse(const Bytes& job) {
 
 }  // namespace
 
-TEST(JobStream, DamageIsSkippedAndTheRestStillFound) {
+TEST(JobStream, FindsThePacketsAndSkipsDamage) {
     using namespace wire;
     struct Row {
         const char* what;
@@ -48,6 +48,9 @@ TEST(JobStream, DamageIsSkippedAndTheRestStillFound) {
         {"firmware without header", Concat({Hex("1B 7D 01 05 00 61 02 70 8F 38"), Hex("01 02 03")}),
          "EscBrace Firmware"},
         {"lone letter", Hex("4E"), "N?"},
+        {"a whole job",
+         Concat({EnterRemote(), Hex("44 54 03 00 00 00 82"), ExitRemote(), JobEnd()}),
+         "EnterRemote DT ExitRemote JobEnd"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
