@@ -34,8 +34,6 @@ TEST(ZtsetSandboxTest, EntryPointsRefuseWhatTheyCannotServe) {
     ASSERT_TRUE(open && getData && getDevMode && close);
 
     const std::vector<uint8_t> record = SettingsRecord("Corvid").Encode();
-    std::vector<uint8_t> truncated(kSettingsRecordMaxSize, 0);
-    std::copy(record.begin(), record.end() - 1, truncated.begin());
     const struct {
         const char* what;
         const char* queue;
@@ -44,8 +42,6 @@ TEST(ZtsetSandboxTest, EntryPointsRefuseWhatTheyCannotServe) {
     } refused[] = {
         {"record flag without a record", "Corvid", 2, nullptr},
         {"a record without its flag", "Corvid", 0, record.data()},
-        {"a truncated record", "Corvid", 2, truncated.data()},
-        {"another queue's record", "Other", 2, record.data()},
         {"no queue name", nullptr, 0, nullptr},
         {"an unknown queue", "Missing", 0, nullptr},
         {"a queue without a PPD", "NoPpd", 0, nullptr},
