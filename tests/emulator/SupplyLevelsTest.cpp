@@ -1,4 +1,3 @@
-#include <cups/cups.h>
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -9,27 +8,6 @@
 #include "CupsSandbox.h"
 #include "EmulatedPrinter.h"
 #include "Eventually.h"
-
-namespace {
-
-// The queue's marker-levels as CUPS reports them; empty when it has none.
-std::vector<int> MarkerLevels(const std::string& queue) {
-    ipp_t* request = ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
-    char uri[HTTP_MAX_URI];
-    httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", 0,
-                     "/printers/%s", queue.c_str());
-    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri);
-    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr,
-                 "marker-levels");
-    ipp_t* response = cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/");
-    std::vector<int> levels;
-    ipp_attribute_t* attribute = ippFindAttribute(response, "marker-levels", IPP_TAG_INTEGER);
-    for (int i = 0; i < ippGetCount(attribute); ++i) levels.push_back(ippGetInteger(attribute, i));
-    ippDelete(response);
-    return levels;
-}
-
-}  // namespace
 
 // CUPS's socket backend reads the supplies table after a job once the printer has told it its
 // localization and character set; the queue then shows the printer's ink levels.
@@ -57,7 +35,7 @@ TEST(SupplyLevels, TheQueueShowsTheInksAfterARawJob) {
     ASSERT_TRUE(sandbox.WaitUntilIdle(printer.Queue()));
 
     std::vector<int> levels;
-    Eventually([&] { return !(levels = MarkerLevels(printer.Queue())).empty(); });
+    Eventually([&] { return !(levels = sandbox.MarkerLevels(printer.Queue())).empty(); });
     EXPECT_EQ(levels, (std::vector<int>{100, 100, 100, 10}))
         << "SNMP requests the backend made:\n"
         << [&] {

@@ -24,17 +24,15 @@ constexpr int kJobCompleted = 9;
 
 using Response = std::unique_ptr<ipp_t, decltype(&ippDelete)>;
 
-// One attribute of a queue ("/printers/%s") or a job ("/jobs/%s"), as a client asks for it.
-Response Ask(ipp_op_t operation, const char* resource, const std::string& name,
-             const char* attribute) {
+// All attributes of a job, as a client asks for them.
+Response JobAttributes(int job) {
     char uri[HTTP_MAX_URI];
-    httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", 0, resource,
-                     name.c_str());
-    ipp_t* request = ippNewRequest(operation);
-    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI,
-                 operation == IPP_OP_GET_JOB_ATTRIBUTES ? "job-uri" : "printer-uri", nullptr, uri);
+    httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", 0,
+                     "/jobs/%d", job);
+    ipp_t* request = ippNewRequest(IPP_OP_GET_JOB_ATTRIBUTES);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "job-uri", nullptr, uri);
     ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr,
-                 attribute);
+                 "all");
     return Response(cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/"), ippDelete);
 }
 
@@ -42,8 +40,7 @@ Response Ask(ipp_op_t operation, const char* resource, const std::string& name,
 // server may take in just after it stopped the job.
 std::pair<int, std::string> WaitForJobEnd(int job) {
     for (int polls = 0;; ++polls) {
-        const Response response =
-            Ask(IPP_OP_GET_JOB_ATTRIBUTES, "/jobs/%s", std::to_string(job), "all");
+        const Response response = JobAttributes(job);
         const int state =
             ippGetInteger(ippFindAttribute(response.get(), "job-state", IPP_TAG_ENUM), 0);
         const char* message = ippGetString(
@@ -128,12 +125,8 @@ TEST(InstalledTree, QueueFromTheInstalledPpdPrintsAndTakesCommands) {
     ASSERT_TRUE(printer.SetFaults({"low-ink=10"}));
     ASSERT_GT(submit(command, "#CUPS-COMMAND\nReportLevels\n"), 0) << output;
     ASSERT_TRUE(sandbox.WaitUntilIdle(queue));
-    const Response levels =
-        Ask(IPP_OP_GET_PRINTER_ATTRIBUTES, "/printers/%s", queue, "marker-levels");
-    ipp_attribute_t* marker = ippFindAttribute(levels.get(), "marker-levels", IPP_TAG_INTEGER);
-    std::vector<int> values;
-    for (int i = 0; i < ippGetCount(marker); ++i) values.push_back(ippGetInteger(marker, i));
-    EXPECT_EQ(values, (std::vector<int>{100, 100, 100, 100, 100, 100, 100, 10}));
+    EXPECT_EQ(sandbox.MarkerLevels(queue),
+              (std::vector<int>{100, 100, 100, 100, 100, 100, 100, 10}));
 
     std::string thousands;
     for (int i = 0; i < 5000; ++i) thousands += "Bogus\n";

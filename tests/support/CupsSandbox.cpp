@@ -111,6 +111,22 @@ bool CupsSandbox::Answers() const {
     return response != nullptr;
 }
 
+std::vector<int> CupsSandbox::MarkerLevels(const std::string& queue) const {
+    char uri[HTTP_MAX_URI];
+    httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", 0,
+                     "/printers/%s", queue.c_str());
+    ipp_t* request = ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr,
+                 "marker-levels");
+    const std::unique_ptr<ipp_t, decltype(&ippDelete)> response(
+        cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/"), ippDelete);
+    std::vector<int> levels;
+    ipp_attribute_t* marker = ippFindAttribute(response.get(), "marker-levels", IPP_TAG_INTEGER);
+    for (int i = 0; i < ippGetCount(marker); ++i) levels.push_back(ippGetInteger(marker, i));
+    return levels;
+}
+
 void CupsSandbox::Stop() {
     cupsd_.Stop();
     if (environmentSet_) {

@@ -50,6 +50,8 @@ class CupsSandbox {
     // Installs a queue for a model with its PPD (driver folder = the build's bin/).
     ::testing::AssertionResult AddQueue(const std::string& queue, const std::string& deviceUri,
                                         const std::string& model);
+    // The queue's marker-levels as CUPS reports them to any client; empty when it has none.
+    std::vector<int> MarkerLevels(const std::string& queue) const;
     // Waits until the queue has no pending or processing job.
     ::testing::AssertionResult WaitUntilIdle(const std::string& queue, int timeoutMs = 20000);
 
