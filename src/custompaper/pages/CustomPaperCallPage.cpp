@@ -25,7 +25,6 @@ constexpr int kRegistrationPage = 3;
 constexpr int32_t kPageTitle = 40000;
 constexpr int32_t kListTitle = 40002;
 constexpr int32_t kNoCustomPaper = 40111;
-constexpr int32_t kNotReady = 901;
 constexpr int32_t kUnreadable = 40900;
 constexpr int32_t kConfirmCall = 40901;
 constexpr int32_t kSlotCalled = 40902;
@@ -221,10 +220,7 @@ void CustomPaperCallPage::ShowValues(const std::array<std::string, 8>& texts) {
 }
 
 void CustomPaperCallPage::Call() {
-    if (!app().IsMessageReview() && WaitUntilReady(app(), printerName(), true, nullptr) == 0) {
-        Tell(kNotReady, MessageIcon::Warning);
-        return;
-    }
+    if (!WaitUntilReadyOrTell(printerName())) return;
     if (Tell(kConfirmCall, MessageIcon::Question, MessageButtons::YesNo) != MessageAnswer::Yes)
         return;
     const int row = list_->currentIndex().row();
